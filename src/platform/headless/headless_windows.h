@@ -1,0 +1,76 @@
+// Headless windows: records of the windows the program creates, with their client pixels,
+// and the message queue.
+//
+// Implements: window classes, top-level and child windows, SendMessageA, PostMessageA, the
+// message loop functions, BeginPaint/EndPaint, client surfaces for GetDC, and the module
+// functions LoadStringA, LoadIconA, LoadCursorA.
+// Does not implement: screen geometry, focus, non-client areas, real input.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/raster/surface.h"
+#include "platform/win32.h"
+
+namespace headless {
+
+// A top-level WS_OVERLAPPEDWINDOW of the outer size 504 x 486 gets this client area, the one
+// the desktop shows below its menu bar.
+constexpr int kFrameWidth = 8;
+constexpr int kFrameHeight = 46;
+
+struct Window {
+  static constexpr std::uint32_t kMagic = 0x57494E44;  // "WIND"
+  std::uint32_t magic = kMagic;
+  std::string className;
+  std::string text;
+  DWORD style = 0;
+  DWORD exStyle = 0;
+  int x = 0, y = 0, width = 0, height = 0;  // outer rectangle, in the parent's client pixels
+  HWND parent = nullptr;
+  int id = 0;  // child identifier
+  HINSTANCE instance = nullptr;
+  WNDPROC proc = nullptr;
+  HMENU menu = nullptr;
+  bool visible = false;
+  bool needsPaint = false;
+  raster::Surface client;
+  // Child-control state, kept by the control classes.
+  HFONT font = nullptr;
+  int check = BST_UNCHECKED;
+  std::vector<std::string> entries;  // combo box entries, in the order added
+  int selection = CB_ERR;
+};
+
+Window* ToWindow(HWND hwnd);
+HWND ToHandle(Window* window);
+
+// Every live window, in the order of creation.
+std::vector<HWND> Windows();
+// The first live top-level window of a class, or null.
+HWND FindTopLevel(const char* className);
+// The children of a window in the order of creation.
+std::vector<HWND> Children(HWND parent);
+
+// Messages waiting in the thread's queue.
+const std::vector<MSG>& QueuedMessages();
+// What GetMessageA does when the queue is empty: the source fills *msg and returns true, or
+// returns false when it has nothing more. With no source, or once it is exhausted, GetMessageA
+// returns a WM_CLOSE to the first top-level window (and, should that not end the loop, a
+// WM_QUIT): a scripted session that runs out of input then ends the way a user would end it.
+void SetInputSource(std::function<bool(MSG* msg)> source);
+
+// Every message sent or dispatched to a window procedure, in order (for tests).
+struct DeliveredMessage {
+  HWND hwnd;
+  UINT message;
+  WPARAM wParam;
+  LPARAM lParam;
+};
+const std::vector<DeliveredMessage>& DeliveredMessages();
+void ClearDeliveredMessages();
+
+}  // namespace headless

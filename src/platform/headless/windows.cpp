@@ -1,0 +1,289 @@
+// Headless backend, windows and messages. See headless_windows.h for what it stands in for.
+#include <algorithm>
+#include <cstring>
+#include <deque>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "platform/backend.h"
+#include "platform/headless/headless.h"
+#include "platform/headless/headless_windows.h"
+#include "platform/module.h"
+
+namespace headless {
+namespace {
+
+struct State {
+  std::map<std::string, WNDCLASSEXA> classes;
+  std::vector<std::unique_ptr<Window>> windows;  // destroyed ones are removed
+  std::deque<MSG> queue;
+  std::vector<MSG> queueView;
+  std::function<bool(MSG*)> source;
+  bool quitPosted = false;
+  int quitCode = 0;
+  bool closeSent = false;
+  std::vector<DeliveredMessage> delivered;
+};
+
+State& S() {
+  static State state;
+  return state;
+}
+
+const bool registered = (OnReset([] { S() = State(); }), true);
+
+void Deliver(Window* w, UINT message, WPARAM wParam, LPARAM lParam) {
+  S().delivered.push_back({ToHandle(w), message, wParam, lParam});
+}
+
+}  // namespace
+
+Window* ToWindow(HWND hwnd) {
+  if (!hwnd) return nullptr;
+  for (const auto& w : S().windows)
+    if (reinterpret_cast<HWND>(w.get()) == hwnd) return w.get();
+  return nullptr;
+}
+
+HWND ToHandle(Window* window) { return reinterpret_cast<HWND>(window); }
+
+std::vector<HWND> Windows() {
+  std::vector<HWND> out;
+  for (const auto& w : S().windows) out.push_back(ToHandle(w.get()));
+  return out;
+}
+
+HWND FindTopLevel(const char* className) {
+  for (const auto& w : S().windows)
+    if (!w->parent && w->className == className) return ToHandle(w.get());
+  return nullptr;
+}
+
+std::vector<HWND> Children(HWND parent) {
+  std::vector<HWND> out;
+  for (const auto& w : S().windows)
+    if (w->parent == parent) out.push_back(ToHandle(w.get()));
+  return out;
+}
+
+const std::vector<MSG>& QueuedMessages() {
+  S().queueView.assign(S().queue.begin(), S().queue.end());
+  return S().queueView;
+}
+
+void SetInputSource(std::function<bool(MSG*)> source) { S().source = std::move(source); }
+
+const std::vector<DeliveredMessage>& DeliveredMessages() { return S().delivered; }
+void ClearDeliveredMessages() { S().delivered.clear(); }
+
+}  // namespace headless
+
+using namespace headless;
+
+raster::Surface* backend::ClientSurface(HWND hwnd) {
+  (void)registered;
+  Window* w = ToWindow(hwnd);
+  return w ? &w->client : nullptr;
+}
+
+void backend::ClientDrawn(HWND) {}
+
+ATOM WINAPI RegisterClassExA(const WNDCLASSEXA* wc) {
+  if (!wc || !wc->lpszClassName || !wc->lpfnWndProc) return 0;
+  if (S().classes.count(wc->lpszClassName)) return 0;
+  S().classes[wc->lpszClassName] = *wc;
+  return static_cast<ATOM>(S().classes.size());
+}
+
+// Built-in control classes answer their own messages; see controls.cpp.
+LRESULT CALLBACK HeadlessControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style,
+                            int x, int y, int width, int height, HWND parent, HMENU menu,
+                            HINSTANCE instance, LPVOID) {
+  if (!className) return nullptr;
+  auto window = std::make_unique<Window>();
+  Window* w = window.get();
+  w->className = className;
+  w->text = windowName ? windowName : "";
+  w->style = style;
+  w->exStyle = exStyle;
+  w->x = x;
+  w->y = y;
+  w->width = width;
+  w->height = height;
+  w->instance = instance;
+  w->visible = (style & WS_VISIBLE) != 0;
+  if (style & WS_CHILD) {
+    if (!ToWindow(parent)) return nullptr;
+    w->parent = parent;
+    w->id = static_cast<int>(reinterpret_cast<UINT_PTR>(menu));
+  }
+  auto cls = S().classes.find(className);
+  if (cls != S().classes.end()) {
+    w->proc = cls->second.lpfnWndProc;
+    w->menu = menu;
+  } else if (style & WS_CHILD) {
+    w->proc = HeadlessControlProc;
+  } else {
+    return nullptr;
+  }
+  const bool framed = !(style & WS_CHILD) && (style & WS_CAPTION) == WS_CAPTION;
+  w->client.Resize(std::max(0, width - (framed ? kFrameWidth : 0)),
+                   std::max(0, height - (framed ? kFrameHeight : 0)));
+  S().windows.push_back(std::move(window));
+  HWND hwnd = ToHandle(w);
+  if (SendMessageA(hwnd, WM_CREATE, 0, 0) == -1) {
+    DestroyWindow(hwnd);
+    return nullptr;
+  }
+  return hwnd;
+}
+
+BOOL WINAPI DestroyWindow(HWND hwnd) {
+  Window* w = ToWindow(hwnd);
+  if (!w) return FALSE;
+  SendMessageA(hwnd, WM_DESTROY, 0, 0);
+  for (HWND child : Children(hwnd)) DestroyWindow(child);
+  auto& all = S().windows;
+  all.erase(std::remove_if(all.begin(), all.end(),
+                           [&](const std::unique_ptr<Window>& p) { return p.get() == w; }),
+            all.end());
+  return TRUE;
+}
+
+BOOL WINAPI ShowWindow(HWND hwnd, int cmdShow) {
+  Window* w = ToWindow(hwnd);
+  if (!w) return FALSE;
+  const bool wasVisible = w->visible;
+  w->visible = cmdShow != SW_HIDE;
+  if (w->visible && !wasVisible && !w->parent) {
+    SendMessageA(hwnd, WM_SIZE, 0, MAKELPARAM(w->client.width, w->client.height));
+    w->needsPaint = true;
+  }
+  return wasVisible ? TRUE : FALSE;
+}
+
+BOOL WINAPI UpdateWindow(HWND hwnd) {
+  Window* w = ToWindow(hwnd);
+  if (!w) return FALSE;
+  if (w->needsPaint) SendMessageA(hwnd, WM_PAINT, 0, 0);
+  return TRUE;
+}
+
+BOOL WINAPI InvalidateRect(HWND hwnd, const RECT*, BOOL) {
+  Window* w = ToWindow(hwnd);
+  if (!w) return FALSE;
+  w->needsPaint = true;
+  return TRUE;
+}
+
+BOOL WINAPI GetClientRect(HWND hwnd, RECT* rect) {
+  Window* w = ToWindow(hwnd);
+  if (!w || !rect) return FALSE;
+  *rect = {0, 0, w->client.width, w->client.height};
+  return TRUE;
+}
+
+HWND WINAPI GetDlgItem(HWND parent, int id) {
+  for (HWND child : Children(parent))
+    if (ToWindow(child)->id == id) return child;
+  return nullptr;
+}
+
+LRESULT WINAPI DefWindowProcA(HWND hwnd, UINT msg, WPARAM, LPARAM) {
+  if (msg == WM_CLOSE) DestroyWindow(hwnd);
+  return 0;
+}
+
+LRESULT WINAPI SendMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  Window* w = ToWindow(hwnd);
+  if (!w || !w->proc) return 0;
+  Deliver(w, msg, wParam, lParam);
+  return w->proc(hwnd, msg, wParam, lParam);
+}
+
+BOOL WINAPI PostMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (hwnd && !ToWindow(hwnd)) return FALSE;
+  S().queue.push_back(MSG{hwnd, msg, wParam, lParam, 0, {0, 0}});
+  return TRUE;
+}
+
+void WINAPI PostQuitMessage(int exitCode) {
+  S().quitPosted = true;
+  S().quitCode = exitCode;
+}
+
+BOOL WINAPI GetMessageA(MSG* msg, HWND, UINT, UINT) {
+  if (!msg) return -1;
+  State& s = S();
+  if (!s.queue.empty()) {
+    *msg = s.queue.front();
+    s.queue.pop_front();
+    return msg->message != WM_QUIT;
+  }
+  if (s.quitPosted) {
+    s.quitPosted = false;
+    *msg = MSG{nullptr, WM_QUIT, static_cast<WPARAM>(s.quitCode), 0, 0, {0, 0}};
+    return FALSE;
+  }
+  if (s.source && s.source(msg)) return msg->message != WM_QUIT;
+  s.source = nullptr;
+  for (const auto& w : s.windows) {
+    if (!w->parent && !s.closeSent) {
+      s.closeSent = true;
+      *msg = MSG{ToHandle(w.get()), WM_CLOSE, 0, 0, 0, {0, 0}};
+      return TRUE;
+    }
+  }
+  *msg = MSG{nullptr, WM_QUIT, 0, 0, 0, {0, 0}};
+  return FALSE;
+}
+
+BOOL WINAPI TranslateMessage(const MSG* msg) { return msg ? FALSE : FALSE; }
+
+LRESULT WINAPI DispatchMessageA(const MSG* msg) {
+  if (!msg || !msg->hwnd) return 0;
+  return SendMessageA(msg->hwnd, msg->message, msg->wParam, msg->lParam);
+}
+
+HDC WINAPI BeginPaint(HWND hwnd, PAINTSTRUCT* ps) {
+  Window* w = ToWindow(hwnd);
+  if (!w || !ps) return nullptr;
+  w->needsPaint = false;
+  *ps = PAINTSTRUCT{};
+  ps->rcPaint = {0, 0, w->client.width, w->client.height};
+  ps->hdc = GetDC(hwnd);
+  return ps->hdc;
+}
+
+BOOL WINAPI EndPaint(HWND hwnd, const PAINTSTRUCT* ps) {
+  if (!ps) return FALSE;
+  ReleaseDC(hwnd, ps->hdc);
+  return TRUE;
+}
+
+HMODULE WINAPI GetModuleHandleA(LPCSTR) { return nullptr; }
+
+int WINAPI LoadStringA(HINSTANCE instance, UINT id, LPSTR buffer, int bufferMax) {
+  if (!buffer || bufferMax <= 0) return 0;
+  const char* text = FindStringResource(instance, id);
+  if (!text) {
+    buffer[0] = '\0';
+    return 0;
+  }
+  const int n = std::min(static_cast<int>(std::strlen(text)), bufferMax - 1);
+  std::memcpy(buffer, text, n);
+  buffer[n] = '\0';
+  return n;
+}
+
+HICON WINAPI LoadIconA(HINSTANCE instance, LPCSTR name) {
+  return reinterpret_cast<HICON>(const_cast<IconResource*>(FindIconResource(instance, name)));
+}
+
+HCURSOR WINAPI LoadCursorA(HINSTANCE, LPCSTR name) {
+  static int arrow;
+  return name == IDC_ARROW ? reinterpret_cast<HCURSOR>(&arrow) : nullptr;
+}

@@ -1,0 +1,73 @@
+#include "platform/module.h"
+
+#include <cstring>
+#include <memory>
+#include <vector>
+
+namespace {
+
+struct Module {
+  static constexpr std::uint32_t kMagic = 0x4D4F444C;  // "MODL"
+  std::uint32_t magic = kMagic;
+  const ModuleResources* resources;
+};
+
+std::vector<std::unique_ptr<Module>>& Modules() {
+  static std::vector<std::unique_ptr<Module>> modules;
+  return modules;
+}
+
+// Resource names are numbers here (MAKEINTRESOURCEA); a string name never matches.
+bool NameIsId(LPCSTR name, WORD id) {
+  return IS_INTRESOURCE(name) && static_cast<WORD>(reinterpret_cast<UINT_PTR>(name)) == id;
+}
+
+template <typename T>
+const T* FindById(std::span<const T> table, LPCSTR name) {
+  for (const T& entry : table)
+    if (NameIsId(name, entry.id)) return &entry;
+  return nullptr;
+}
+
+}  // namespace
+
+HINSTANCE CreateModuleInstance(const ModuleResources* resources) {
+  auto module = std::make_unique<Module>();
+  module->resources = resources;
+  Modules().push_back(std::move(module));
+  return reinterpret_cast<HINSTANCE>(Modules().back().get());
+}
+
+const ModuleResources* ModuleResourcesOf(HINSTANCE instance) {
+  for (const auto& module : Modules())
+    if (reinterpret_cast<HINSTANCE>(module.get()) == instance) return module->resources;
+  return nullptr;
+}
+
+const MenuResource* FindMenuResource(HINSTANCE instance, LPCSTR name) {
+  const ModuleResources* r = ModuleResourcesOf(instance);
+  return r ? FindById(r->menus, name) : nullptr;
+}
+
+const AcceleratorTableResource* FindAcceleratorResource(HINSTANCE instance, LPCSTR name) {
+  const ModuleResources* r = ModuleResourcesOf(instance);
+  return r ? FindById(r->accelerators, name) : nullptr;
+}
+
+const DialogResource* FindDialogResource(HINSTANCE instance, LPCSTR name) {
+  const ModuleResources* r = ModuleResourcesOf(instance);
+  return r ? FindById(r->dialogs, name) : nullptr;
+}
+
+const IconResource* FindIconResource(HINSTANCE instance, LPCSTR name) {
+  const ModuleResources* r = ModuleResourcesOf(instance);
+  return r ? FindById(r->icons, name) : nullptr;
+}
+
+const char* FindStringResource(HINSTANCE instance, UINT id) {
+  const ModuleResources* r = ModuleResourcesOf(instance);
+  if (!r) return nullptr;
+  for (const StringResource& s : r->strings)
+    if (s.id == id) return s.text;
+  return nullptr;
+}

@@ -1,0 +1,81 @@
+// Bitmap descriptions and device-independent capture.
+#include <cstring>
+
+#include "platform/raster/surface.h"
+
+using namespace raster;
+
+int WINAPI GetObjectA(HGDIOBJ object, int size, LPVOID out) {
+  GdiObject* o = ToObject(object);
+  if (!o) return 0;
+  if (o->kind == ObjectKind::Bitmap) {
+    if (!out) return sizeof(BITMAP);
+    if (size < static_cast<int>(sizeof(BITMAP))) return 0;
+    const auto* bitmap = static_cast<Bitmap*>(o);
+    BITMAP info{};
+    info.bmWidth = bitmap->surface.width;
+    info.bmHeight = bitmap->surface.height;
+    info.bmWidthBytes = bitmap->surface.width * 4;
+    info.bmPlanes = 1;
+    info.bmBitsPixel = static_cast<WORD>(bitmap->bitsPerPixel);
+    std::memcpy(out, &info, sizeof info);
+    return sizeof(BITMAP);
+  }
+  if (o->kind == ObjectKind::Font) {
+    if (!out) return sizeof(LOGFONTA);
+    if (size < static_cast<int>(sizeof(LOGFONTA))) return 0;
+    std::memcpy(out, &static_cast<Font*>(o)->logfont, sizeof(LOGFONTA));
+    return sizeof(LOGFONTA);
+  }
+  return 0;
+}
+
+// Supports the true-colour layouts, BI_RGB at 32 and 24 bits: rows bottom-up for a positive
+// biHeight, top-down for a negative one, each padded to 4 bytes. Without a pixel buffer it
+// only completes the header. The fourth byte of a 32-bit pixel is 0.
+int WINAPI GetDIBits(HDC hdc, HBITMAP hbitmap, UINT startScan, UINT scanLines, LPVOID bits,
+                     BITMAPINFO* info, UINT usage) {
+  Bitmap* bitmap = ToBitmap(hbitmap);
+  if (!ToDc(hdc) || !bitmap || !info || usage != DIB_RGB_COLORS) return 0;
+  BITMAPINFOHEADER& h = info->bmiHeader;
+  if (h.biSize < sizeof(BITMAPINFOHEADER)) return 0;
+  const Surface& s = bitmap->surface;
+  if (h.biBitCount == 0) {
+    h.biWidth = s.width;
+    h.biHeight = s.height;
+    h.biPlanes = 1;
+    h.biBitCount = static_cast<WORD>(bitmap->bitsPerPixel);
+    h.biCompression = BI_RGB;
+  }
+  if (h.biCompression != BI_RGB || (h.biBitCount != 32 && h.biBitCount != 24)) return 0;
+  const long width = h.biWidth;
+  const long height = h.biHeight < 0 ? -static_cast<long>(h.biHeight) : h.biHeight;
+  if (width <= 0 || height <= 0) return 0;
+  const long stride = (width * h.biBitCount + 31) / 32 * 4;
+  if (!bits) {
+    h.biSizeImage = static_cast<DWORD>(stride * height);
+    return 1;
+  }
+  const bool bottomUp = h.biHeight > 0;
+  auto* out = static_cast<BYTE*>(bits);
+  int copied = 0;
+  for (UINT line = startScan; line < startScan + scanLines && line < static_cast<UINT>(height);
+       ++line) {
+    // Scan line 0 of a bottom-up DIB is the bitmap's bottom row.
+    const long y = bottomUp ? height - 1 - line : line;
+    BYTE* row = out + static_cast<std::size_t>(line - startScan) * stride;
+    std::memset(row, 0, stride);
+    if (y < s.height) {
+      const std::uint32_t* src = s.Row(static_cast<int>(y));
+      for (long x = 0; x < width && x < s.width; ++x) {
+        const std::uint32_t p = src[x] & 0xFFFFFF;
+        BYTE* px = row + x * (h.biBitCount / 8);
+        px[0] = static_cast<BYTE>(p);
+        px[1] = static_cast<BYTE>(p >> 8);
+        px[2] = static_cast<BYTE>(p >> 16);
+      }
+    }
+    ++copied;
+  }
+  return copied;
+}

@@ -1,0 +1,59 @@
+#include "support/program_window.h"
+
+#include "canvas/app_state.h"
+#include "canvas/canvas.h"
+#include "canvas/drawing.h"
+#include "editor/cell_grid.h"
+#include "platform/headless/headless.h"
+
+namespace testing_support {
+namespace {
+
+LRESULT CALLBACK TestWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_SIZE) {
+    AppState.ClientWidth = LOWORD(lParam);
+    AppState.ClientHeight = HIWORD(lParam);
+    return 0;
+  }
+  return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+}  // namespace
+
+HWND MakeProgramWindow() {
+  headless::Reset();
+  AppState = AppStateRecord{};
+  WNDCLASSEXA wc{};
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = TestWindowProc;
+  wc.lpszClassName = "VelmoraTestWindow";
+  RegisterClassExA(&wc);
+  HWND window = CreateWindowExA(0, "VelmoraTestWindow", "test", WS_OVERLAPPEDWINDOW, 60, 60, 504,
+                                486, nullptr, nullptr, nullptr, nullptr);
+  ShowWindow(window, SW_SHOWNORMAL);
+  AppState.Canvas = CreateCanvas(window, 600, 826);
+  SetInitialAppState();
+  DrawFilledRect(AppState.Canvas, 0, 0, 640, 1456, 192, 192, 192);
+  DrawEmptyGrid();
+  AppState.FirstPaintDone = 1;
+  return window;
+}
+
+void DestroyProgramWindow(HWND window) {
+  DestroyCanvas(AppState.Canvas);
+  AppState.Canvas = nullptr;
+  DestroyWindow(window);
+}
+
+COLORREF ClientPixel(HWND window, int x, int y) {
+  HDC dc = GetDC(window);
+  const COLORREF c = GetPixel(dc, x, y);
+  ReleaseDC(window, dc);
+  return c;
+}
+
+COLORREF CanvasPixel(int x, int y) { return GetPixel(AppState.Canvas, x, y); }
+
+LPARAM PointerAt(int x, int y) { return MAKELPARAM(x, y); }
+
+}  // namespace testing_support

@@ -1,0 +1,22 @@
+// A headless main window for tests of the editor, renderer and files: a window of the real
+// client size with the Canvas created, the initial state set and the first paint's Canvas
+// work done (grey everywhere, the empty grid), driven by a minimal window procedure.
+#pragma once
+
+#include "platform/win32.h"
+
+namespace testing_support {
+
+// Resets the headless backend and AppState, then makes the window and its Canvas.
+HWND MakeProgramWindow();
+// Destroys the Canvas and the window.
+void DestroyProgramWindow(HWND window);
+
+// Pixel of the window's client area / of the Canvas, as COLORREF.
+COLORREF ClientPixel(HWND window, int x, int y);
+COLORREF CanvasPixel(int x, int y);
+
+// A message as the backends deliver a pointer position (low word x, high word y).
+LPARAM PointerAt(int x, int y);
+
+}  // namespace testing_support

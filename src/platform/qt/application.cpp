@@ -1,0 +1,75 @@
+// Qt backend, the application object: made on first use, because the program's entry point
+// knows nothing of Qt. Before any font exists the Japanese faces the program names are mapped
+// to the IPA faces, and Qt's own texts (dialog buttons) are loaded in Japanese.
+#include <QApplication>
+#include <QFont>
+#include <QKeyEvent>
+#include <QLibraryInfo>
+#include <QTranslator>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/qt/qt_windows.h"
+
+namespace qtbackend {
+namespace {
+
+// Key events are turned into messages once, where they enter the application, before Qt
+// propagates them from the focus widget to its parents.
+class VelmoraApplication : public QApplication {
+ public:
+  VelmoraApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+
+  bool notify(QObject* receiver, QEvent* event) override {
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::KeyPress || type == QEvent::KeyRelease) && receiver->isWidgetType())
+      PostKeyEvent(static_cast<QWidget*>(receiver), *static_cast<QKeyEvent*>(event),
+                   type == QEvent::KeyPress);
+    return QApplication::notify(receiver, event);
+  }
+};
+
+int argcStorage = 1;
+char arg0[] = "velmora";
+char* argvStorage[] = {arg0, nullptr};
+
+}  // namespace
+
+QApplication* EnsureApplication() {
+  static QApplication* app = [] {
+    QFont::insertSubstitution(QString::fromUtf8("ＭＳ ゴシック"), "IPAGothic");
+    QFont::insertSubstitution(QString::fromUtf8("ＭＳ Ｐゴシック"), "IPAPGothic");
+    auto* a = new VelmoraApplication(argcStorage, argvStorage);
+    a->setQuitOnLastWindowClosed(false);
+    auto* translator = new QTranslator(a);
+    if (translator->load(QLocale(QLocale::Japanese, QLocale::Japan), "qtbase", "_",
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+      QApplication::installTranslator(translator);
+    return static_cast<QApplication*>(a);
+  }();
+  return app;
+}
+
+// With VELMORA_TRACE_FIRST_PAINT set, the time at which the first repaint of a window reached
+// the screen is written to standard error once, as nanoseconds of the realtime clock, so that
+// a script can measure the start-up from outside.
+namespace {
+bool windowPainted = false;
+bool traced = false;
+}  // namespace
+
+void NoteWindowPainted() { windowPainted = true; }
+
+void NoteClientPainted() {
+  if (traced || !windowPainted) return;
+  traced = true;
+  if (!std::getenv("VELMORA_TRACE_FIRST_PAINT")) return;
+  const auto now = std::chrono::system_clock::now().time_since_epoch();
+  std::fprintf(
+      stderr, "first-paint %lld\n",
+      static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
+  std::fflush(stderr);
+}
+
+}  // namespace qtbackend

@@ -1,0 +1,156 @@
+// Qt backend, the open and save choosers: a QFileDialog (Qt's own, the same on every desktop)
+// set up from an OPENFILENAMEA record. The filter pairs keep their display texts as written
+// while the patterns do the matching: case-insensitively, so that "*.DAT" also lists grid.dat,
+// and with "*.*" standing for every file, names without a dot included. The folder of the
+// chosen path must exist when OFN_PATHMUSTEXIST asks for it, an existing file is chosen
+// without an overwrite question unless OFN_OVERWRITEPROMPT asks for one, and a name typed with
+// wildcards filters the list instead of being chosen.
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFileSystemModel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QSettings>
+#include <QTimer>
+#include <cstring>
+
+#include "platform/qt/qt_backend.h"
+#include "platform/qt/qt_windows.h"
+
+namespace qtbackend {
+namespace {
+
+struct FilterPair {
+  QString display;
+  QStringList patterns;
+};
+
+QString PatternForQt(const QString& pattern) { return pattern == "*.*" ? "*" : pattern; }
+
+// "text\0pattern;pattern\0text\0pattern\0\0"
+std::vector<FilterPair> ParseFilter(const char* filter) {
+  std::vector<FilterPair> pairs;
+  while (filter && *filter) {
+    const char* display = filter;
+    const char* patterns = display + std::strlen(display) + 1;
+    if (!*patterns) break;
+    FilterPair pair{QString::fromUtf8(display), {}};
+    for (const QString& p : QString::fromUtf8(patterns).split(';', Qt::SkipEmptyParts))
+      pair.patterns << PatternForQt(p.trimmed());
+    pairs.push_back(pair);
+    filter = patterns + std::strlen(patterns) + 1;
+  }
+  return pairs;
+}
+
+bool HasWildcard(const QString& name) { return name.contains('*') || name.contains('?'); }
+
+class ChooserDialog : public QFileDialog {
+ public:
+  ChooserDialog(QWidget* parent, DWORD flags) : QFileDialog(parent), flags_(flags) {}
+
+  void accept() override {
+    auto* edit = findChild<QLineEdit*>("fileNameEdit");
+    const QString typed = edit ? edit->text().trimmed() : QString();
+    if (HasWildcard(typed)) {
+      if (auto* model = findChild<QFileSystemModel*>()) model->setNameFilters({typed});
+      return;
+    }
+    const QStringList files = selectedFiles();
+    if (!files.isEmpty() && (flags_ & OFN_PATHMUSTEXIST)) {
+      const QFileInfo chosen(files.first());
+      if (!chosen.isDir() && !QFileInfo(chosen.absolutePath()).isDir()) {
+        QMessageBox::warning(this, windowTitle(),
+                             QString::fromUtf8("%1\nパスが存在しません。\n"
+                                               "パス名が正しいか確認してください。")
+                                 .arg(chosen.absolutePath()));
+        return;
+      }
+    }
+    QFileDialog::accept();
+  }
+
+ private:
+  DWORD flags_;
+};
+
+// The chooser's memory of folders and views would be written to Qt's settings file; the
+// program writes no files but the ones the user names, so those settings go nowhere.
+void KeepChooserSettingsAway() {
+  static const bool done = [] {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, "/dev/null");
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, "/dev/null");
+    return true;
+  }();
+  (void)done;
+}
+
+BOOL RunChooser(OPENFILENAMEA* ofn, bool save) {
+  if (!ofn || !ofn->lpstrFile || ofn->nMaxFile == 0) return FALSE;
+  EnsureApplication();
+  KeepChooserSettingsAway();
+  ChooserDialog dialog(FrameWidget(TopLevelOf(ofn->hwndOwner)), ofn->Flags);
+  dialog.setWindowModality(Qt::ApplicationModal);
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, !(ofn->Flags & OFN_OVERWRITEPROMPT));
+  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(!save && (ofn->Flags & OFN_FILEMUSTEXIST) ? QFileDialog::ExistingFile
+                                                               : QFileDialog::AnyFile);
+  dialog.setWindowTitle(ofn->lpstrTitle ? QString::fromUtf8(ofn->lpstrTitle)
+                                        : QString::fromUtf8(save ? "名前を付けて保存" : "開く"));
+  if (ofn->lpstrInitialDir && *ofn->lpstrInitialDir)
+    dialog.setDirectory(QString::fromUtf8(ofn->lpstrInitialDir));
+
+  // Qt reads the patterns out of the parentheses of each filter text; it gets texts made of
+  // the patterns, and its list then shows the display texts in their place.
+  const std::vector<FilterPair> pairs = ParseFilter(ofn->lpstrFilter);
+  QStringList qtFilters;
+  for (size_t i = 0; i < pairs.size(); ++i)
+    qtFilters << QString("%1 (%2)").arg(i).arg(pairs[i].patterns.join(' '));
+  if (!qtFilters.isEmpty()) {
+    dialog.setNameFilters(qtFilters);
+    const DWORD index =
+        ofn->nFilterIndex >= 1 && ofn->nFilterIndex <= pairs.size() ? ofn->nFilterIndex - 1 : 0;
+    dialog.selectNameFilter(qtFilters[static_cast<int>(index)]);
+    if (auto* combo = dialog.findChild<QComboBox*>("fileTypeCombo"))
+      for (int i = 0; i < combo->count() && i < static_cast<int>(pairs.size()); ++i)
+        combo->setItemText(i, pairs[i].display);
+  }
+
+  const QString initial = QFile::decodeName(ofn->lpstrFile);
+  if (!initial.isEmpty()) {
+    dialog.selectFile(initial);
+    if (auto* edit = dialog.findChild<QLineEdit*>("fileNameEdit")) {
+      edit->setText(initial);
+      QTimer::singleShot(0, edit, &QLineEdit::selectAll);
+    }
+  }
+
+  int accepted;
+  {
+    ModalScope modal;
+    accepted = dialog.exec();
+  }
+  if (accepted != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return FALSE;
+  const QByteArray path = QFile::encodeName(dialog.selectedFiles().first());
+  if (static_cast<DWORD>(path.size()) + 1 > ofn->nMaxFile) return FALSE;
+  std::memcpy(ofn->lpstrFile, path.constData(), path.size() + 1);
+  const int slash = path.lastIndexOf('/');
+  const int dot = path.lastIndexOf('.');
+  ofn->nFileOffset = static_cast<WORD>(slash + 1);
+  ofn->nFileExtension = static_cast<WORD>(dot > slash ? dot + 1 : path.size());
+  if (ofn->lpstrFileTitle && ofn->nMaxFileTitle > 0) {
+    const QByteArray title = path.mid(slash + 1);
+    if (static_cast<DWORD>(title.size()) < ofn->nMaxFileTitle)
+      std::memcpy(ofn->lpstrFileTitle, title.constData(), title.size() + 1);
+  }
+  return TRUE;
+}
+
+}  // namespace
+}  // namespace qtbackend
+
+BOOL WINAPI GetOpenFileNameA(OPENFILENAMEA* ofn) { return qtbackend::RunChooser(ofn, false); }
+BOOL WINAPI GetSaveFileNameA(OPENFILENAMEA* ofn) { return qtbackend::RunChooser(ofn, true); }

@@ -1,0 +1,55 @@
+// Qt backend, the class menu of a top-level window as its QMenuBar: popups, items and
+// separators as the menu resource lists them; a chosen item queues its WM_COMMAND.
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "platform/module.h"
+#include "platform/qt/qt_windows.h"
+
+namespace qtbackend {
+namespace {
+
+void AddEntries(QMenu* menu, std::span<const MenuEntryResource> entries, HWND hwnd) {
+  for (const MenuEntryResource& entry : entries) {
+    switch (entry.kind) {
+      case MenuEntryKind::Separator:
+        menu->addSeparator();
+        break;
+      case MenuEntryKind::Popup:
+        AddEntries(menu->addMenu(QString::fromUtf8(entry.text)), entry.children, hwnd);
+        break;
+      case MenuEntryKind::Item: {
+        const WORD command = entry.command;
+        QObject::connect(menu->addAction(QString::fromUtf8(entry.text)), &QAction::triggered,
+                         [hwnd, command] {
+                           if (ToWindow(hwnd)) Post(hwnd, WM_COMMAND, MAKEWPARAM(command, 0), 0);
+                         });
+        break;
+      }
+    }
+  }
+}
+
+}  // namespace
+
+void BuildMenuBar(Window* w, HINSTANCE instance, LPCSTR menuName) {
+  const MenuResource* resource = menuName ? FindMenuResource(instance, menuName) : nullptr;
+  if (!resource || !w->widget) return;
+  auto* bar = new QMenuBar(w->widget);
+  const HWND hwnd = ToHandle(w);
+  for (const MenuEntryResource& top : resource->bar) {
+    if (top.kind == MenuEntryKind::Popup) {
+      AddEntries(bar->addMenu(QString::fromUtf8(top.text)), top.children, hwnd);
+    } else if (top.kind == MenuEntryKind::Item) {
+      const WORD command = top.command;
+      QObject::connect(bar->addAction(QString::fromUtf8(top.text)), &QAction::triggered,
+                       [hwnd, command] {
+                         if (ToWindow(hwnd)) Post(hwnd, WM_COMMAND, MAKEWPARAM(command, 0), 0);
+                       });
+    }
+  }
+  w->widget->layout()->setMenuBar(bar);
+}
+
+}  // namespace qtbackend

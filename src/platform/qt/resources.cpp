@@ -1,0 +1,86 @@
+// Qt backend, module resources: strings, icons (4-bit images as data become pixmaps), the
+// arrow cursor and the accelerator tables.
+#include <QIcon>
+#include <QImage>
+#include <QPixmap>
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+
+#include "platform/module.h"
+#include "platform/qt/qt_windows.h"
+
+namespace qtbackend {
+namespace {
+
+QPixmap PixmapOf(const IconImageResource& image) {
+  QImage out(image.size, image.size, QImage::Format_ARGB32);
+  for (int y = 0; y < image.size; ++y)
+    for (int x = 0; x < image.size; ++x) {
+      const char c = image.pixels[y * image.size + x];
+      const int index = c >= '0' && c <= '9'   ? c - '0'
+                        : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                        : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                               : -1;  // '.': transparent
+      if (index < 0) {
+        out.setPixel(x, y, 0u);
+      } else {
+        const COLORREF color = image.palette[index];
+        out.setPixel(x, y, qRgb(GetRValue(color), GetGValue(color), GetBValue(color)));
+      }
+    }
+  return QPixmap::fromImage(out);
+}
+
+}  // namespace
+
+// Icon handles are the resources themselves, as LoadIconA hands them out.
+const IconResource* IconResourceOf(HICON icon) {
+  return reinterpret_cast<const IconResource*>(icon);
+}
+
+QPixmap IconPixmap(HICON icon, int size) {
+  const IconResource* resource = IconResourceOf(icon);
+  if (!resource || resource->images.empty()) return QPixmap();
+  const IconImageResource* best = &resource->images.front();
+  for (const IconImageResource& image : resource->images)
+    if (std::abs(image.size - size) < std::abs(best->size - size)) best = &image;
+  return PixmapOf(*best);
+}
+
+void AddIconImages(QIcon& icon, HICON handle) {
+  const IconResource* resource = IconResourceOf(handle);
+  if (!resource) return;
+  for (const IconImageResource& image : resource->images) icon.addPixmap(PixmapOf(image));
+}
+
+}  // namespace qtbackend
+
+HMODULE WINAPI GetModuleHandleA(LPCSTR) { return nullptr; }
+
+int WINAPI LoadStringA(HINSTANCE instance, UINT id, LPSTR buffer, int bufferMax) {
+  if (!buffer || bufferMax <= 0) return 0;
+  const char* text = FindStringResource(instance, id);
+  if (!text) {
+    buffer[0] = '\0';
+    return 0;
+  }
+  const int n = std::min(static_cast<int>(std::strlen(text)), bufferMax - 1);
+  std::memcpy(buffer, text, n);
+  buffer[n] = '\0';
+  return n;
+}
+
+HICON WINAPI LoadIconA(HINSTANCE instance, LPCSTR name) {
+  return reinterpret_cast<HICON>(const_cast<IconResource*>(FindIconResource(instance, name)));
+}
+
+HCURSOR WINAPI LoadCursorA(HINSTANCE, LPCSTR name) {
+  static int arrow;
+  return name == IDC_ARROW ? reinterpret_cast<HCURSOR>(&arrow) : nullptr;
+}
+
+HACCEL WINAPI LoadAcceleratorsA(HINSTANCE instance, LPCSTR name) {
+  return reinterpret_cast<HACCEL>(
+      const_cast<AcceleratorTableResource*>(FindAcceleratorResource(instance, name)));
+}

@@ -118,19 +118,25 @@ void ClientArea::PostMouse(UINT msg, QMouseEvent* event) {
 void ClientArea::mouseMoveEvent(QMouseEvent* event) { PostMouse(WM_MOUSEMOVE, event); }
 
 void ClientArea::mousePressEvent(QMouseEvent* event) {
+  pressed_ |= event->button();
   if (event->button() == Qt::LeftButton) PostMouse(WM_LBUTTONDOWN, event);
   if (event->button() == Qt::RightButton) PostMouse(WM_RBUTTONDOWN, event);
 }
 
 void ClientArea::mouseReleaseEvent(QMouseEvent* event) {
+  pressed_ &= ~event->button();
   if (event->button() == Qt::LeftButton) PostMouse(WM_LBUTTONUP, event);
   if (event->button() == Qt::RightButton) PostMouse(WM_RBUTTONUP, event);
 }
 
-// Without CS_DBLCLKS a double click is two presses, as the class asks.
+// Without CS_DBLCLKS a double click is two presses, as the class asks. Where Qt has already
+// delivered the second press itself, the double click adds nothing unless the class wants it.
 void ClientArea::mouseDoubleClickEvent(QMouseEvent* event) {
   Window* w = ToWindow(hwnd_);
   const bool wantsDouble = w && (w->classStyle & CS_DBLCLKS);
+  const bool pressSent = pressed_ & event->button();
+  pressed_ |= event->button();
+  if (pressSent && !wantsDouble) return;
   if (event->button() == Qt::LeftButton)
     PostMouse(wantsDouble ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN, event);
   if (event->button() == Qt::RightButton)

@@ -42,6 +42,7 @@ class ClientArea : public QWidget {
   HWND hwnd_;
   QImage shown_;  // the buffer made opaque, for the painter
   bool updatePending_ = false;
+  Qt::MouseButtons pressed_;  // presses already reported and not yet released
 };
 
 // Tells the window procedure the client size (WM_SIZE) when it changed or was never told.

@@ -213,7 +213,8 @@ int WINAPI TranslateAcceleratorA(HWND hwnd, HACCEL accel, MSG* msg) {
       if (((entry.fVirt & FALT) != 0) != ((state & Qt::AltModifier) != 0)) continue;
     } else {
       if (!isChar || msg->wParam != entry.key) continue;
-      if (((entry.fVirt & FALT) != 0) != (m == WM_SYSCHAR)) continue;
+      const bool altHeld = m == WM_SYSCHAR || (msg->lParam & (1 << 29)) != 0;
+      if (((entry.fVirt & FALT) != 0) != altHeld) continue;
     }
     SendMessageA(TopLevelOf(hwnd), WM_COMMAND, MAKEWPARAM(entry.cmd, 1), 0);
     return 1;

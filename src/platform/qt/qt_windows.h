@@ -106,11 +106,10 @@ LRESULT DialogWindowProc(Window* w, UINT msg, WPARAM wParam, LPARAM lParam);
 // to a dialog (whose modal loop is running instead of the program's).
 void Notify(Window* control, WORD code);
 
-// The icon resource behind an icon handle, or null; and its image of the given size (the
-// nearest one), as a pixmap.
+// The icon resource behind an icon handle, or null; and its image nearest to the given size,
+// as a pixmap.
 const struct IconResource* IconResourceOf(HICON icon);
 class QPixmap IconPixmap(HICON icon, int size);
-void AddIconImages(class QIcon& icon, HICON handle);
 
 // Sends WM_PAINT to windows that wait for it, when a modal loop keeps the queue from running.
 void DeliverPendingPaints();

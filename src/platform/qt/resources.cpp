@@ -48,12 +48,6 @@ QPixmap IconPixmap(HICON icon, int size) {
   return PixmapOf(*best);
 }
 
-void AddIconImages(QIcon& icon, HICON handle) {
-  const IconResource* resource = IconResourceOf(handle);
-  if (!resource) return;
-  for (const IconImageResource& image : resource->images) icon.addPixmap(PixmapOf(image));
-}
-
 }  // namespace qtbackend
 
 HMODULE WINAPI GetModuleHandleA(LPCSTR) { return nullptr; }

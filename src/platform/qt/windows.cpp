@@ -46,10 +46,11 @@ COLORREF SystemColor(int index) {
 }
 
 COLORREF BackgroundOf(HBRUSH brush) {
-  if (raster::GdiObject* o = raster::ToObject(brush); o && o->kind == raster::ObjectKind::Brush)
-    return static_cast<raster::Brush*>(o)->color;
+  // Small values name a system colour; anything else must be a brush of ours.
   const auto value = reinterpret_cast<UINT_PTR>(brush);
   if (value >= 1 && value <= 31) return SystemColor(static_cast<int>(value) - 1);
+  if (raster::GdiObject* o = raster::ToObject(brush); o && o->kind == raster::ObjectKind::Brush)
+    return static_cast<raster::Brush*>(o)->color;
   return RGB(255, 255, 255);
 }
 
@@ -231,8 +232,9 @@ HWND WINAPI CreateWindowExA(DWORD, LPCSTR className, LPCSTR windowName, DWORD st
   w->widget = frame;
   frame->setWindowTitle(QString::fromUtf8(windowName ? windowName : ""));
   QIcon icon;
-  AddIconImages(icon, wc.hIcon);
-  AddIconImages(icon, wc.hIconSm);
+  // The large class icon for the title and task bars, the small one where 16 pixels are shown.
+  if (wc.hIcon) icon.addPixmap(IconPixmap(wc.hIcon, 32));
+  if (HICON small = wc.hIconSm ? wc.hIconSm : wc.hIcon) icon.addPixmap(IconPixmap(small, 16));
   if (!icon.isNull()) frame->setWindowIcon(icon);
   auto* client = new qtbackend::ClientArea(hwnd, frame);
   w->client = client;

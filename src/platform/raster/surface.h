@@ -82,8 +82,8 @@ struct DeviceContext {
   static constexpr std::uint32_t kMagic = 0x44435830;  // "DCX0"
   std::uint32_t magic = kMagic;
   DcKind kind = DcKind::Memory;
-  HWND window = nullptr;      // for window contexts
-  Bitmap* bitmap = nullptr;   // for memory contexts
+  HWND window = nullptr;     // for window contexts
+  Bitmap* bitmap = nullptr;  // for memory contexts
   Pen* pen = nullptr;
   Brush* brush = nullptr;
   Font* font = nullptr;

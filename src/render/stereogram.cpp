@@ -1,0 +1,102 @@
+#include "render/stereogram.h"
+
+#include <algorithm>
+
+#include "canvas/app_state.h"
+#include "canvas/canvas.h"
+#include "canvas/drawing.h"
+#include "editor/cell_grid.h"
+#include "platform/clock.h"
+#include "render/dot_palette.h"
+#include "render/dot_random.h"
+
+namespace {
+
+// The random strip: 80 columns of fresh dots, repeated across the width. 450 rows serve both
+// sizes (30 bands of 15); the normal size wipes the rows it does not use afterwards.
+constexpr int kStripWidth = 80;
+constexpr int kStripHeight = 450;
+// How far a cell of level 0 reaches to each side of its block line: half the strip width, so
+// level 0 copies dots onto equal dots and leaves the background flat.
+constexpr int kFarShift = kStripWidth / 2;
+constexpr int kGrey = 192;
+// The window rows above this belong to the controls and the palette bar.
+constexpr int kViewTop = 56;
+
+struct ArtGeometry {
+  int cell;        // output cell size: 12, or 15 in the large size
+  int shownWidth;  // the block of the ArtArea that the window and the exports show
+  int shownHeight;
+  int markerTop;   // first row of both markers
+  int markerLeft;  // first column of the left marker; the right one ends 80 columns on
+};
+
+ArtGeometry GeometryFor(int largeSize, int markersInside) {
+  // Markers sit centred in the 16 grey rows under the picture, or at the picture's
+  // mid-height; either way their pair is centred on the shown block.
+  if (largeSize) return {15, 600, 466, markersInside ? 581 : 814, 260};
+  return {12, 480, 376, markersInside ? 536 : 724, 200};
+}
+
+void DrawRandomStrip(HDC canvas, const DotPalette& palette) {
+  DotRandom random;
+  SeedDotRandom(random, CalendarSeconds32());
+  // Row by row, left to right: this order decides which dot lands where for a seed.
+  for (int y = kArtTop; y < kArtTop + kStripHeight; ++y)
+    for (int x = 0; x < kStripWidth; ++x)
+      SetPixel(canvas, x, y, palette.colors[DrawDotRandom(random) & (kDotPaletteSize - 1)]);
+  // The last copy is cut at the Canvas's right edge.
+  for (int n = 1; n * kStripWidth < kCanvasWidth; ++n)
+    BitBlt(canvas, kStripWidth * n, kArtTop, kStripWidth, kStripHeight, canvas, 0, kArtTop,
+           SRCCOPY);
+}
+
+// One block per drawable cell, copied 80 - 2L columns to the right of where it was taken.
+// Each copy reads what the earlier ones left, those of its own band included, so a shorter
+// repeat, once made, carries on to the right; the order of the copies is the picture.
+void ShiftCellBlocks(HDC canvas, int cell) {
+  for (int row = 0; row < kGridRows; ++row) {
+    const int y = kArtTop + row * cell;
+    for (int column = kFieldFirstColumn; column <= kFieldLastColumn; ++column) {
+      const int level = ReadCellLevel(column, row);
+      // A centre that holds no depth colour is rendered as the background plane.
+      const int shift = level == kNoLevel ? kFarShift : kFarShift - level;
+      const int x = column * cell;
+      BitBlt(canvas, x + shift, y, cell, cell, canvas, x - shift, y, SRCCOPY);
+    }
+  }
+}
+
+}  // namespace
+
+void RenderStereogram(HWND window) {
+  HDC canvas = AppState.Canvas;
+  const LRESULT selection = SendMessageA(AppState.DotColorList, CB_GETCURSEL, 0, 0);
+  const DotPalette palette = BuildDotPalette(selection, AppState.Bright);
+
+  DrawFilledRect(canvas, 0, kArtTop, kCanvasWidth, kCanvasHeight, kGrey, kGrey, kGrey);
+  DrawRandomStrip(canvas, palette);
+
+  const ArtGeometry art = GeometryFor(AppState.LargeSize, AppState.MarkersInside);
+  ShiftCellBlocks(canvas, art.cell);
+  DrawFilledRect(canvas, 0, kArtTop + kGridRows * art.cell, kCanvasWidth, kCanvasHeight, kGrey,
+                 kGrey, kGrey);
+
+  HDC surface = GetDC(window);
+  // A client area shorter than the control rows (a minimised window) has nothing below them
+  // to clear; without the floor the corners would be put in order and the clear would paint
+  // over the controls instead.
+  DrawFilledRect(surface, 0, kViewTop, AppState.ClientWidth,
+                 std::max(AppState.ClientHeight, kViewTop), kGrey, kGrey, kGrey);
+  // 4 x 8 blobs whose boxes together span exactly 80 columns: the strip width, the repeat
+  // of the background, so the eyes fuse them when they fuse the picture's far plane.
+  DrawFilledEllipse(canvas, art.markerLeft, art.markerTop, art.markerLeft + 4, art.markerTop + 8, 0,
+                    0, 0);
+  DrawFilledEllipse(canvas, art.markerLeft + 76, art.markerTop, art.markerLeft + 80,
+                    art.markerTop + 8, 0, 0, 0);
+  BitBlt(surface, kEditAreaOriginX, kEditAreaOriginY, art.shownWidth, art.shownHeight, canvas, 0,
+         kArtTop, SRCCOPY);
+  ReleaseDC(window, surface);
+
+  AppState.ViewMode = VIEW_ART;
+}

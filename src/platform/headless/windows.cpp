@@ -172,7 +172,7 @@ raster::Surface* backend::ClientSurface(HWND hwnd) {
 void backend::ClientDrawn(HWND) {}
 
 ATOM WINAPI RegisterClassExA(const WNDCLASSEXA* wc) {
-  if (!wc || !wc->lpszClassName || !wc->lpfnWndProc) return 0;
+  if (!wc || !wc->lpszClassName || !*wc->lpszClassName || !wc->lpfnWndProc) return 0;
   if (S().classes.count(wc->lpszClassName)) return 0;
   S().classes[wc->lpszClassName] = *wc;
   return static_cast<ATOM>(S().classes.size());

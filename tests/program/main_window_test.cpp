@@ -23,7 +23,9 @@ namespace {
 
 constexpr COLORREF kGrey = RGB(192, 192, 192);
 
-std::vector<std::uint32_t> ClientPixels() { return headless::ToWindow(MainWindow())->client.pixels; }
+std::vector<std::uint32_t> ClientPixels() {
+  return headless::ToWindow(MainWindow())->client.pixels;
+}
 std::vector<std::uint32_t> CanvasPixels() {
   return raster::ToDc(AppState.Canvas)->bitmap->surface.pixels;
 }
@@ -92,10 +94,10 @@ TEST(MainWindowTest, OptionsToggledTwiceEndUnsetAndUncheckedAndDrawNothing) {
     int id;
     std::int32_t AppStateRecord::*flag;
     HWND AppStateRecord::*box;
-  } options[] = {{IDC_LARGE_SIZE, &AppStateRecord::LargeSize, &AppStateRecord::LargeSizeBox},
-                 {IDC_BRIGHT, &AppStateRecord::Bright, &AppStateRecord::BrightBox},
-                 {IDC_MARKERS_INSIDE, &AppStateRecord::MarkersInside,
-                  &AppStateRecord::MarkersInsideBox}};
+  } options[] = {
+      {IDC_LARGE_SIZE, &AppStateRecord::LargeSize, &AppStateRecord::LargeSizeBox},
+      {IDC_BRIGHT, &AppStateRecord::Bright, &AppStateRecord::BrightBox},
+      {IDC_MARKERS_INSIDE, &AppStateRecord::MarkersInside, &AppStateRecord::MarkersInsideBox}};
   for (const auto& o : options) {
     session.Click(o.id).Do([&] {
       EXPECT_EQ(AppState.*o.flag, 1) << o.id;
@@ -163,7 +165,7 @@ TEST(MainWindowTest, LargeSizeSwitchedAfterARenderMakesRepaintSaveAndCopyUse600B
       .Do([] {
         EXPECT_EQ(AppState.LargeSize, 1);
         ExpectViewShows(360, 600, 466);
-        EXPECT_NE(ClientPixel(8 + 590, 58 + 460), kGrey);
+        EXPECT_NE(ClientPixel(8 + 590, 58 + 200), kGrey);
         EXPECT_EQ(ClientPixel(8 + 600, 58 + 100), kGrey);
         EXPECT_EQ(ClientPixel(100, 58 + 466), kGrey);
       })
@@ -212,6 +214,7 @@ TEST(MainWindowTest, PaintAndSizeArriveWhileTheQuestionIsOpen) {
 TEST(MainWindowTest, AMinimisedWindowsZeroSizeGreyFillCoversNothing) {
   Session session;
   session.Do([] { headless::ResizeClient(MainWindow(), 640, 520); })
+      .Move(0, 0)  // the resize's own repaint comes before the next input
       .Do([] {
         HDC dc = GetDC(MainWindow());
         SetPixel(dc, 600, 300, RGB(255, 0, 0));

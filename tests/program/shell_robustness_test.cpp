@@ -94,9 +94,7 @@ class RandomUser {
     return Chance(50) ? IDYES : IDNO;
   }
 
-  headless::DialogAction AnswerDialog() {
-    return static_cast<headless::DialogAction>(Below(4));
-  }
+  headless::DialogAction AnswerDialog() { return static_cast<headless::DialogAction>(Below(4)); }
 
   int produced() const { return produced_; }
 
@@ -104,10 +102,18 @@ class RandomUser {
   MSG CommandMessage() {
     // Every identifier the program knows and some it does not. Rendering and the file commands
     // do the most work per message, so they come less often.
-    static constexpr int kCheap[] = {IDM_ABOUT,        IDC_LARGE_SIZE,     IDC_BRIGHT,
-                                     IDC_COLOR_LABEL,  IDC_DOT_COLOR,      IDC_MARKERS_INSIDE,
-                                     IDC_EDIT_VIEW,    IDM_HELP_CONTENTS,  0,
-                                     1,                300,                65535};
+    static constexpr int kCheap[] = {IDM_ABOUT,
+                                     IDC_LARGE_SIZE,
+                                     IDC_BRIGHT,
+                                     IDC_COLOR_LABEL,
+                                     IDC_DOT_COLOR,
+                                     IDC_MARKERS_INSIDE,
+                                     IDC_EDIT_VIEW,
+                                     IDM_HELP_CONTENTS,
+                                     0,
+                                     1,
+                                     300,
+                                     65535};
     static constexpr int kCostly[] = {IDC_RENDER, IDM_OPEN_DATA, IDM_SAVE_DATA, IDM_SAVE_ART,
                                       IDM_COPY_ART};
     int id;
@@ -118,8 +124,12 @@ class RandomUser {
     } else if (pick < 60 && !AppState.DataSaved) {
       // A way out, only while it asks first; the question is answered No.
       closing_ = true;
-      return MSG{MainWindow(), Chance(50) ? static_cast<UINT>(WM_CLOSE) : WM_COMMAND,
-                 MAKEWPARAM(IDM_EXIT, 0), 0, 0, {}};
+      return MSG{MainWindow(),
+                 Chance(50) ? static_cast<UINT>(WM_CLOSE) : WM_COMMAND,
+                 MAKEWPARAM(IDM_EXIT, 0),
+                 0,
+                 0,
+                 {}};
     } else {
       id = kCheap[Below(12)];
     }
@@ -139,8 +149,8 @@ class RandomUser {
 
   void CheckInvariants() {
     if (!MainWindow()) return;
-    const std::int32_t flags[] = {AppState.ViewMode, AppState.DataSaved,   AppState.LeftDown,
-                                  AppState.RightDown, AppState.LargeSize,  AppState.Bright,
+    const std::int32_t flags[] = {AppState.ViewMode,      AppState.DataSaved,     AppState.LeftDown,
+                                  AppState.RightDown,     AppState.LargeSize,     AppState.Bright,
                                   AppState.MarkersInside, AppState.FirstPaintDone};
     for (std::int32_t flag : flags) ASSERT_TRUE(flag == 0 || flag == 1) << "after " << produced_;
     ASSERT_TRUE(AppState.LeftColor >= 0 && AppState.LeftColor < 8) << "after " << produced_;
@@ -174,9 +184,8 @@ TEST(ShellRobustnessTest, LongRandomSessionKeepsTheStateValidAndEndsCleanly) {
 
   headless::Reset();
   AppState = AppStateRecord{};
-  headless::SetMessageBoxResponder([&](const headless::MessageBoxCall& call) {
-    return user.AnswerBox(call);
-  });
+  headless::SetMessageBoxResponder(
+      [&](const headless::MessageBoxCall& call) { return user.AnswerBox(call); });
   headless::SetDialogResponder([&](const headless::DialogCall&) { return user.AnswerDialog(); });
   static HINSTANCE module = CreateModuleInstance(&ProgramResources);
   headless::SetInputSource([&](MSG* msg) { return user.Next(msg); });

@@ -39,15 +39,21 @@ class Session {
 
   // A message to the main window.
   Session& Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
-    return Add([=] { return std::optional<MSG>(MSG{MainWindow(), message, wParam, lParam, 0, {}}); });
+    return Add([=] {
+      return std::optional<MSG>(MSG{MainWindow(), message, wParam, lParam, 0, {}});
+    });
   }
   Session& Move(int x, int y) { return Send(WM_MOUSEMOVE, 0, MAKELPARAM(x, y)); }
   // A press and release at (x, y), after the move that brings the pointer there.
   Session& LeftClickAt(int x, int y) {
-    return Move(x, y).Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y)).Send(WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    return Move(x, y)
+        .Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y))
+        .Send(WM_LBUTTONUP, 0, MAKELPARAM(x, y));
   }
   Session& RightClickAt(int x, int y) {
-    return Move(x, y).Send(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(x, y)).Send(WM_RBUTTONUP, 0, MAKELPARAM(x, y));
+    return Move(x, y)
+        .Send(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(x, y))
+        .Send(WM_RBUTTONUP, 0, MAKELPARAM(x, y));
   }
   // A menu item chosen (or any command sent as the menu sends it).
   Session& Menu(int command) { return Send(WM_COMMAND, MAKEWPARAM(command, 0), 0); }

@@ -58,7 +58,8 @@ TEST(ShellSessionTest, StartRegistersCreatesAndPaintsBeforeTheLoopAndCloseEndsWi
     // Creation, size and first paint came before the loop took its first message.
     std::vector<UINT> order;
     for (const auto& m : headless::DeliveredMessages())
-      if (m.hwnd == main && (m.message == WM_CREATE || m.message == WM_SIZE || m.message == WM_PAINT))
+      if (m.hwnd == main &&
+          (m.message == WM_CREATE || m.message == WM_SIZE || m.message == WM_PAINT))
         order.push_back(m.message);
     EXPECT_EQ(order, (std::vector<UINT>{WM_CREATE, WM_SIZE, WM_PAINT}));
     EXPECT_EQ(AppState.ClientWidth, 496);
@@ -217,10 +218,11 @@ TEST(ShellSessionTest, SwatchesPickEachButtonsColourOnlyInTheEditView) {
 
 TEST(ShellSessionTest, AboutOpensFromTheMenuAndBothAcceleratorsWhereverTheFocusIs) {
   Session session;
-  session.Do([] {
-           headless::ScriptDialogActions({DialogAction::OkButton, DialogAction::Enter,
-                                          DialogAction::Escape, DialogAction::CloseBox});
-         })
+  session
+      .Do([] {
+        headless::ScriptDialogActions({DialogAction::OkButton, DialogAction::Enter,
+                                       DialogAction::Escape, DialogAction::CloseBox});
+      })
       .Menu(IDM_ABOUT)
       .AltKey('?')
       .Click(IDC_MARKERS_INSIDE)  // the check box now has the focus

@@ -1,0 +1,67 @@
+#include "files/bmp_file.h"
+
+#include <cstring>
+
+#include "files/whole_file.h"
+
+namespace {
+
+void Put16(BYTE* at, WORD value) {
+  at[0] = static_cast<BYTE>(value);
+  at[1] = static_cast<BYTE>(value >> 8);
+}
+void Put32(BYTE* at, DWORD value) {
+  for (int i = 0; i < 4; ++i) at[i] = static_cast<BYTE>(value >> (8 * i));
+}
+
+constexpr std::size_t kFileHeaderBytes = 14;
+
+}  // namespace
+
+int BuildBmpFile(const DibBlocks& dib, std::vector<BYTE>* file) {
+  file->clear();
+  if (!dib.header || dib.headerBytes < sizeof(BITMAPINFOHEADER)) return 0;
+  const BITMAPINFOHEADER& info = dib.Info();
+  // The colour table as the completed header counts it; the capture sized the block for it.
+  const std::size_t tableBytes = 4 * static_cast<std::size_t>(DibColorCount(info));
+  const std::size_t headerBytes = info.biSize + tableBytes;
+  if (info.biSize != sizeof(BITMAPINFOHEADER) || headerBytes > dib.headerBytes) return 0;
+  if (!dib.pixels || info.biSizeImage > dib.pixelBytes) return 0;
+  const std::size_t total = kFileHeaderBytes + headerBytes + info.biSizeImage;
+  if (total > 0xFFFFFFFFu) return 0;
+
+  file->resize(total);
+  BYTE* at = file->data();
+  at[0] = 'B';
+  at[1] = 'M';
+  Put32(at + 2, static_cast<DWORD>(total));                            // bfSize
+  Put16(at + 6, 0);                                                    // bfReserved1
+  Put16(at + 8, 0);                                                    // bfReserved2
+  Put32(at + 10, static_cast<DWORD>(kFileHeaderBytes + headerBytes));  // bfOffBits
+
+  // The info header field by field, so that the bytes are little-endian whatever the host.
+  BYTE* h = at + kFileHeaderBytes;
+  Put32(h + 0, info.biSize);
+  Put32(h + 4, static_cast<DWORD>(info.biWidth));
+  Put32(h + 8, static_cast<DWORD>(info.biHeight));
+  Put16(h + 12, info.biPlanes);
+  Put16(h + 14, info.biBitCount);
+  Put32(h + 16, info.biCompression);
+  Put32(h + 20, info.biSizeImage);
+  Put32(h + 24, static_cast<DWORD>(info.biXPelsPerMeter));
+  Put32(h + 28, static_cast<DWORD>(info.biYPelsPerMeter));
+  Put32(h + 32, info.biClrUsed);
+  Put32(h + 36, info.biClrImportant);
+  std::memcpy(h + info.biSize, dib.header.get() + info.biSize, tableBytes);
+  std::memcpy(h + headerBytes, dib.pixels.get(), info.biSizeImage);
+  return 1;
+}
+
+int WriteBmpFile(const char* path, HBITMAP bitmap) {
+  // Capture and build before the file is touched: a failed capture leaves no empty file.
+  DibBlocks dib;
+  if (!CaptureDib(bitmap, &dib)) return 0;
+  std::vector<BYTE> file;
+  if (!BuildBmpFile(dib, &file)) return 0;
+  return WriteWholeFile(path, file.data(), static_cast<DWORD>(file.size()));
+}

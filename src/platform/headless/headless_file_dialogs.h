@@ -1,0 +1,32 @@
+// Headless file choosers: GetOpenFileNameA and GetSaveFileNameA answer from a script and
+// record what they were asked.
+//
+// Implements: the scripted answer (a path, or a cancel; a chooser with no answer scripted
+// cancels), the path written to lpstrFile, the file name part to lpstrFileTitle, nFileOffset
+// and nFileExtension, and a failure when the path does not fit nMaxFile.
+// Does not implement: the flags (OFN_PATHMUSTEXIST is not checked: a test may answer with any
+// path), filters, the read-only check box, hooks and templates.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/win32.h"
+
+namespace headless {
+
+// The answer of the next chooser; answers are used in the order scripted.
+void ScriptFileChoice(const std::string& path);
+void ScriptFileCancel();
+
+struct FileChooserCall {
+  bool save;                 // GetSaveFileNameA, else GetOpenFileNameA
+  OPENFILENAMEA record;      // the record as it was handed in
+  std::string filter;        // lpstrFilter's bytes up to and including the closing double zero
+  std::string title;         // lpstrTitle, empty when null
+  std::string initialName;   // lpstrFile at the call
+  bool titleSet, filterSet;  // lpstrTitle / lpstrFilter were not null
+};
+const std::vector<FileChooserCall>& FileChooserCalls();
+
+}  // namespace headless

@@ -1,0 +1,95 @@
+// The kernel32 file functions on POSIX: what counts as a file, short reads, temporary names
+// and renames.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <set>
+
+#include "files/whole_file.h"
+#include "platform/win32.h"
+#include "support/temp_folder.h"
+
+using namespace testing_support;
+
+namespace {
+
+HANDLE Open(const std::string& path, DWORD access, DWORD creation) {
+  return CreateFileA(path.c_str(), access, 0, nullptr, creation, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+TEST(KernelFiles, OnlyRegularFilesOpen) {
+  TempFolder folder;
+  EXPECT_EQ(Open(folder.Path().string(), GENERIC_READ, OPEN_EXISTING), INVALID_HANDLE_VALUE);
+  EXPECT_EQ(Open(folder / "missing", GENERIC_READ, OPEN_EXISTING), INVALID_HANDLE_VALUE);
+  EXPECT_EQ(GetLastError(), 2u);  // ERROR_FILE_NOT_FOUND
+  EXPECT_EQ(Open("/dev/null", GENERIC_WRITE, CREATE_ALWAYS), INVALID_HANDLE_VALUE);
+  EXPECT_EQ(Open(folder.Path().string(), GENERIC_WRITE, CREATE_ALWAYS), INVALID_HANDLE_VALUE);
+  EXPECT_EQ(ReadFile(nullptr, nullptr, 0, nullptr, nullptr), FALSE);
+}
+
+TEST(KernelFiles, ReadStopsAtTheEndAndCreateAlwaysEmpties) {
+  TempFolder folder;
+  WriteBytes(folder / "f", {1, 2, 3});
+  char buffer[8] = {};
+  DWORD read = 99;
+  HANDLE file = Open(folder / "f", GENERIC_READ, OPEN_EXISTING);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  EXPECT_EQ(ReadFile(file, buffer, sizeof buffer, &read, nullptr), TRUE);
+  EXPECT_EQ(read, 3u);
+  EXPECT_EQ(CloseHandle(file), TRUE);
+
+  file = Open(folder / "f", GENERIC_WRITE, CREATE_ALWAYS);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  EXPECT_EQ(std::filesystem::file_size(folder / "f"), 0u);
+  CloseHandle(file);
+  EXPECT_EQ(Open(folder / "f", GENERIC_WRITE, CREATE_NEW), INVALID_HANDLE_VALUE);
+}
+
+TEST(KernelFiles, TemporaryNamesAreCreatedAndNeverRepeat) {
+  TempFolder folder;
+  std::set<std::string> names;
+  for (int i = 0; i < 50; ++i) {
+    std::string name(folder.Path().string().size() + 16, '\0');
+    ASSERT_NE(GetTempFileNameA(folder.Path().c_str(), ".vmx", 0, name.data()), 0u);
+    name.resize(std::strlen(name.c_str()));
+    EXPECT_TRUE(std::filesystem::exists(name)) << name;
+    EXPECT_EQ(std::filesystem::path(name).filename().string().rfind(".vm", 0), 0u) << name;
+    names.insert(name);
+  }
+  EXPECT_EQ(names.size(), 50u);
+  std::string name(64, '\0');
+  EXPECT_EQ(GetTempFileNameA("/nonexistent-folder", "x", 0, name.data()), 0u);
+}
+
+TEST(KernelFiles, RenameReplacesOnlyWhenAskedAndNeverAFolder) {
+  TempFolder folder;
+  WriteBytes(folder / "a", {1});
+  WriteBytes(folder / "b", {2});
+  std::filesystem::create_directory(folder.Path() / "d");
+  EXPECT_EQ(MoveFileExA((folder / "a").c_str(), (folder / "b").c_str(), 0), FALSE);
+  EXPECT_EQ(MoveFileExA((folder / "a").c_str(), (folder / "d").c_str(), MOVEFILE_REPLACE_EXISTING),
+            FALSE);
+  EXPECT_EQ(MoveFileExA((folder / "a").c_str(), (folder / "b").c_str(), MOVEFILE_REPLACE_EXISTING),
+            TRUE);
+  EXPECT_EQ(ReadBytes(folder / "b"), std::vector<unsigned char>{1});
+  EXPECT_EQ(DeleteFileA((folder / "d").c_str()), FALSE);
+  EXPECT_EQ(DeleteFileA((folder / "b").c_str()), TRUE);
+  EXPECT_EQ(folder.Entries(), std::vector<std::string>{"d"});
+}
+
+TEST(WholeFile, WriteInTheCurrentFolderAndReadBack) {
+  TempFolder folder;
+  const auto previous = std::filesystem::current_path();
+  std::filesystem::current_path(folder.Path());
+  const char data[] = "0123456789";
+  EXPECT_EQ(WriteWholeFile("plain", data, 10), 1);
+  char back[10];
+  EXPECT_EQ(ReadWholeFile("plain", back, 10), 1);
+  char more[11];
+  EXPECT_EQ(ReadWholeFile("plain", more, 11), 0);
+  std::filesystem::current_path(previous);
+  EXPECT_EQ(std::memcmp(back, data, 10), 0);
+  EXPECT_EQ(folder.Entries(), std::vector<std::string>{"plain"});
+}
+
+}  // namespace

@@ -11,6 +11,8 @@
 #include <QDialog>
 #include <QTimer>
 #include <QWidget>
+#include <cstdlib>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -25,9 +27,13 @@ namespace qt_harness {
 inline const bool kPrivateHome = [] {
   char base[] = "/tmp/velmora-qt-test-XXXXXX";
   if (!mkdtemp(base)) return false;
-  const std::string root = base;
+  static const std::string root = base;
+  std::atexit([] {
+    std::error_code ignored;
+    std::filesystem::remove_all(root, ignored);
+  });
   setenv("HOME", root.c_str(), 1);
-  setenv("XDG_CONFIG_HOME", (root).c_str(), 1);
+  setenv("XDG_CONFIG_HOME", root.c_str(), 1);
   setenv("XDG_RUNTIME_DIR", root.c_str(), 1);
   return true;
 }();

@@ -63,10 +63,8 @@ inline std::function<void(HWND, WPARAM)>& OnCommand() {
   static std::function<void(HWND, WPARAM)> handler;
   return handler;
 }
-inline HFONT& ControlFont() {
-  static HFONT font = nullptr;
-  return font;
-}
+// One font for the controls of every test window, made once.
+inline HFONT ControlFont();
 
 inline std::vector<Delivered> Messages(UINT msg) {
   std::vector<Delivered> out;
@@ -91,6 +89,14 @@ inline LOGFONTA ProgramFont() {
   lf.lfPitchAndFamily = FIXED_PITCH | FF_ROMAN;
   lstrcpyA(lf.lfFaceName, "ＭＳ ゴシック");
   return lf;
+}
+
+inline HFONT ControlFont() {
+  static HFONT font = [] {
+    const LOGFONTA lf = ProgramFont();
+    return CreateFontIndirectA(&lf);
+  }();
+  return font;
 }
 
 inline void FillClient(HWND hwnd, int left, int top, int right, int bottom, COLORREF color) {
@@ -122,8 +128,6 @@ inline LRESULT CALLBACK TestWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARA
   Log().push_back({hwnd, msg, wParam, lParam});
   switch (msg) {
     case WM_CREATE: {
-      const LOGFONTA lf = ProgramFont();
-      ControlFont() = CreateFontIndirectA(&lf);
       AddControl(hwnd, "BUTTON", "大きいサイズ", BS_CHECKBOX, kCheckBoxId, 8, 8, 100, 20);
       AddControl(hwnd, "STATIC", "色", SS_LEFT, kLabelId, 210, 11, 12, 16);
       AddControl(hwnd, "COMBOBOX", "赤", 0x00200843, kListId, 224, 8, 60, 160);
@@ -143,7 +147,6 @@ inline LRESULT CALLBACK TestWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARA
       if (AllowClose()) DestroyWindow(hwnd);
       return 0;
     case WM_DESTROY:
-      DeleteObject(ControlFont());
       PostQuitMessage(0);
       return 0;
     case WM_COMMAND:

@@ -1,10 +1,15 @@
 // Headless windows: records of the windows the program creates, with their client pixels,
 // and the message queue.
 //
-// Implements: window classes, top-level and child windows, SendMessageA, PostMessageA, the
-// message loop functions, BeginPaint/EndPaint, client surfaces for GetDC, and the module
-// functions LoadStringA, LoadIconA, LoadCursorA.
-// Does not implement: screen geometry, focus, non-client areas, real input.
+// Implements: window classes (with the class menu and background), top-level and child
+// windows, SendMessageA, PostMessageA, the message loop functions (GetMessageA also makes the
+// WM_PAINT of a window whose client area waits to be painted, as Windows does once the queue is
+// empty), BeginPaint/EndPaint with the background erase through WM_ERASEBKGND, the default
+// handling of WM_ERASEBKGND, WM_PAINT and WM_CLOSE, client surfaces for GetDC, resizing a
+// window as a user would, the paint and size messages that modal loops keep delivering, and the
+// module functions LoadStringA, LoadIconA, LoadCursorA.
+// Does not implement: screen geometry, focus, non-client areas and their messages, keyboard
+// menu access, real input (tests and the input source play the user).
 #pragma once
 
 #include <cstdint>
@@ -12,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/module.h"
 #include "platform/raster/surface.h"
 #include "platform/win32.h"
 
@@ -35,14 +41,17 @@ struct Window {
   HINSTANCE instance = nullptr;
   WNDPROC proc = nullptr;
   HMENU menu = nullptr;
+  LPCSTR classMenuName = nullptr;  // the class's menu, which every window of the class shows
   bool visible = false;
   bool needsPaint = false;
+  bool needsErase = false;
   raster::Surface client;
   // Child-control state, kept by the control classes.
   HFONT font = nullptr;
   int check = BST_UNCHECKED;
   std::vector<std::string> entries;  // combo box entries, in the order added
   int selection = CB_ERR;
+  bool pressed = false;  // a button between the left button's press and release
 };
 
 Window* ToWindow(HWND hwnd);
@@ -63,6 +72,21 @@ const std::vector<MSG>& QueuedMessages();
 // WM_QUIT): a scripted session that runs out of input then ends the way a user would end it.
 void SetInputSource(std::function<bool(MSG* msg)> source);
 
+// The menu resource a top-level window shows (its class menu), or null.
+const MenuResource* MenuOf(HWND window);
+// The record a class was registered with, or null.
+const WNDCLASSEXA* RegisteredClass(const char* className);
+
+// The user drags the window's frame: the client area becomes width x height, WM_SIZE arrives
+// (SIZE_RESTORED) and the whole client area waits to be repainted.
+void ResizeClient(HWND window, int width, int height);
+
+// What a modal loop (message box, dialog, file chooser) delivers while it waits for the user:
+// the WM_PAINT and WM_SIZE messages waiting in the queue, in order, and the paints of windows
+// that wait to be repainted. Everything else stays queued for the main loop: input to the
+// owner is blocked while the modal window is open. Returns how many messages it delivered.
+int DeliverModalMessages();
+
 // Every message sent or dispatched to a window procedure, in order (for tests).
 struct DeliveredMessage {
   HWND hwnd;
@@ -72,5 +96,7 @@ struct DeliveredMessage {
 };
 const std::vector<DeliveredMessage>& DeliveredMessages();
 void ClearDeliveredMessages();
+// Every call of DefWindowProcA, in order, with its arguments.
+const std::vector<DeliveredMessage>& DefaultHandledMessages();
 
 }  // namespace headless

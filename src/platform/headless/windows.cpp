@@ -24,6 +24,7 @@ struct State {
   int quitCode = 0;
   bool closeSent = false;
   std::vector<DeliveredMessage> delivered;
+  std::vector<DeliveredMessage> defaulted;
 };
 
 State& S() {
@@ -35,6 +36,43 @@ const bool registered = (OnReset([] { S() = State(); }), true);
 
 void Deliver(Window* w, UINT message, WPARAM wParam, LPARAM lParam) {
   S().delivered.push_back({ToHandle(w), message, wParam, lParam});
+}
+
+// The first top-level window whose client area waits to be repainted.
+Window* WindowToPaint() {
+  for (const auto& w : S().windows)
+    if (!w->parent && w->visible && w->needsPaint) return w.get();
+  return nullptr;
+}
+
+// The colours of the system colour indexes a class background may name (index + 1), as a
+// default Windows desktop shows them.
+COLORREF SystemColor(int index) {
+  switch (index) {
+    case 0:  // COLOR_SCROLLBAR
+      return RGB(200, 200, 200);
+    case 5:  // COLOR_WINDOW
+      return RGB(255, 255, 255);
+    default:  // COLOR_BTNFACE and the rest
+      return RGB(240, 240, 240);
+  }
+}
+
+// The default erase: the whole client area in the class background.
+void EraseBackground(HWND hwnd, HDC hdc) {
+  Window* w = ToWindow(hwnd);
+  auto cls = S().classes.find(w->className);
+  if (cls == S().classes.end() || !cls->second.hbrBackground) return;
+  const auto value = reinterpret_cast<UINT_PTR>(cls->second.hbrBackground);
+  HBRUSH brush = value <= 31 ? CreateSolidBrush(SystemColor(static_cast<int>(value) - 1))
+                             : cls->second.hbrBackground;
+  HGDIOBJ oldBrush = SelectObject(hdc, brush);
+  HGDIOBJ oldPen = SelectObject(hdc, CreatePen(5 /* PS_NULL */, 0, 0));
+  // With the null pen the rectangle is all fill.
+  Rectangle(hdc, 0, 0, w->client.width, w->client.height);
+  DeleteObject(SelectObject(hdc, oldPen));
+  SelectObject(hdc, oldBrush);
+  if (brush != cls->second.hbrBackground) DeleteObject(brush);
 }
 
 }  // namespace
@@ -76,6 +114,50 @@ void SetInputSource(std::function<bool(MSG*)> source) { S().source = std::move(s
 
 const std::vector<DeliveredMessage>& DeliveredMessages() { return S().delivered; }
 void ClearDeliveredMessages() { S().delivered.clear(); }
+const std::vector<DeliveredMessage>& DefaultHandledMessages() { return S().defaulted; }
+
+const MenuResource* MenuOf(HWND hwnd) {
+  Window* w = ToWindow(hwnd);
+  if (!w || w->parent || !w->classMenuName) return nullptr;
+  return FindMenuResource(w->instance, w->classMenuName);
+}
+
+const WNDCLASSEXA* RegisteredClass(const char* className) {
+  auto cls = S().classes.find(className);
+  return cls == S().classes.end() ? nullptr : &cls->second;
+}
+
+void ResizeClient(HWND hwnd, int width, int height) {
+  Window* w = ToWindow(hwnd);
+  if (!w) return;
+  w->width += width - w->client.width;
+  w->height += height - w->client.height;
+  w->client.Resize(width, height);
+  w->needsPaint = w->needsErase = true;
+  SendMessageA(hwnd, WM_SIZE, 0 /* SIZE_RESTORED */, MAKELPARAM(width, height));
+}
+
+int DeliverModalMessages() {
+  int delivered = 0;
+  auto& queue = S().queue;
+  for (auto it = queue.begin(); it != queue.end();) {
+    if (it->message != WM_PAINT && it->message != WM_SIZE) {
+      ++it;
+      continue;
+    }
+    const MSG msg = *it;
+    it = queue.erase(it);
+    DispatchMessageA(&msg);
+    ++delivered;
+    it = queue.begin();  // the handler may have posted or taken messages
+  }
+  while (Window* w = WindowToPaint()) {
+    SendMessageA(ToHandle(w), WM_PAINT, 0, 0);
+    ++delivered;
+    if (w == WindowToPaint()) break;  // a procedure that does not paint must not hang us
+  }
+  return delivered;
+}
 
 }  // namespace headless
 
@@ -90,7 +172,7 @@ raster::Surface* backend::ClientSurface(HWND hwnd) {
 void backend::ClientDrawn(HWND) {}
 
 ATOM WINAPI RegisterClassExA(const WNDCLASSEXA* wc) {
-  if (!wc || !wc->lpszClassName || !wc->lpfnWndProc) return 0;
+  if (!wc || !wc->lpszClassName || !*wc->lpszClassName || !wc->lpfnWndProc) return 0;
   if (S().classes.count(wc->lpszClassName)) return 0;
   S().classes[wc->lpszClassName] = *wc;
   return static_cast<ATOM>(S().classes.size());
@@ -99,8 +181,8 @@ ATOM WINAPI RegisterClassExA(const WNDCLASSEXA* wc) {
 // Built-in control classes answer their own messages; see controls.cpp.
 LRESULT CALLBACK HeadlessControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
-HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style,
-                            int x, int y, int width, int height, HWND parent, HMENU menu,
+HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x,
+                            int y, int width, int height, HWND parent, HMENU menu,
                             HINSTANCE instance, LPVOID) {
   if (!className) return nullptr;
   auto window = std::make_unique<Window>();
@@ -124,6 +206,7 @@ HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, 
   if (cls != S().classes.end()) {
     w->proc = cls->second.lpfnWndProc;
     w->menu = menu;
+    if (!(style & WS_CHILD) && !menu) w->classMenuName = cls->second.lpszMenuName;
   } else if (style & WS_CHILD) {
     w->proc = HeadlessControlProc;
   } else {
@@ -160,7 +243,7 @@ BOOL WINAPI ShowWindow(HWND hwnd, int cmdShow) {
   w->visible = cmdShow != SW_HIDE;
   if (w->visible && !wasVisible && !w->parent) {
     SendMessageA(hwnd, WM_SIZE, 0, MAKELPARAM(w->client.width, w->client.height));
-    w->needsPaint = true;
+    w->needsPaint = w->needsErase = true;
   }
   return wasVisible ? TRUE : FALSE;
 }
@@ -172,10 +255,11 @@ BOOL WINAPI UpdateWindow(HWND hwnd) {
   return TRUE;
 }
 
-BOOL WINAPI InvalidateRect(HWND hwnd, const RECT*, BOOL) {
+BOOL WINAPI InvalidateRect(HWND hwnd, const RECT*, BOOL erase) {
   Window* w = ToWindow(hwnd);
   if (!w) return FALSE;
   w->needsPaint = true;
+  if (erase) w->needsErase = true;
   return TRUE;
 }
 
@@ -192,9 +276,25 @@ HWND WINAPI GetDlgItem(HWND parent, int id) {
   return nullptr;
 }
 
-LRESULT WINAPI DefWindowProcA(HWND hwnd, UINT msg, WPARAM, LPARAM) {
-  if (msg == WM_CLOSE) DestroyWindow(hwnd);
-  return 0;
+LRESULT WINAPI DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  S().defaulted.push_back({hwnd, msg, wParam, lParam});
+  if (!ToWindow(hwnd)) return 0;
+  switch (msg) {
+    case WM_CLOSE:
+      DestroyWindow(hwnd);
+      return 0;
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      BeginPaint(hwnd, &ps);
+      EndPaint(hwnd, &ps);
+      return 0;
+    }
+    case WM_ERASEBKGND:
+      EraseBackground(hwnd, reinterpret_cast<HDC>(wParam));
+      return 1;  // erased
+    default:
+      return 0;
+  }
 }
 
 LRESULT WINAPI SendMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -228,6 +328,10 @@ BOOL WINAPI GetMessageA(MSG* msg, HWND, UINT, UINT) {
     *msg = MSG{nullptr, WM_QUIT, static_cast<WPARAM>(s.quitCode), 0, 0, {0, 0}};
     return FALSE;
   }
+  if (Window* w = WindowToPaint()) {
+    *msg = MSG{ToHandle(w), WM_PAINT, 0, 0, 0, {0, 0}};
+    return TRUE;
+  }
   if (s.source && s.source(msg)) return msg->message != WM_QUIT;
   s.source = nullptr;
   for (const auto& w : s.windows) {
@@ -255,6 +359,10 @@ HDC WINAPI BeginPaint(HWND hwnd, PAINTSTRUCT* ps) {
   *ps = PAINTSTRUCT{};
   ps->rcPaint = {0, 0, w->client.width, w->client.height};
   ps->hdc = GetDC(hwnd);
+  if (w->needsErase) {
+    w->needsErase = false;
+    ps->fErase = SendMessageA(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(ps->hdc), 0) == 0;
+  }
   return ps->hdc;
 }
 

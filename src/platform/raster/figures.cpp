@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 
 #include "platform/raster/surface.h"
 
@@ -42,13 +43,20 @@ BOOL WINAPI Rectangle(HDC hdc, int left, int top, int right, int bottom) {
   if (left == right || top == bottom) return TRUE;
   const std::uint32_t fill = PixelFromColorref(dc->brush->color);
   const std::uint32_t ring = dc->pen->null ? fill : PixelFromColorref(dc->pen->color);
+  const int x0 = std::max(left, 0), x1 = std::min(right, s->width);
+  // Every inside row is the same, so the first one drawn is copied to the others: a block
+  // copy writes faster than a fill (the renderer clears a 600 x 466 area per picture).
+  const std::uint32_t* insideRow = nullptr;
   for (int y = std::max(top, 0); y < std::min(bottom, s->height); ++y) {
     if (y == top || y == bottom - 1) {
       FillSpan(*s, y, left, right, ring);
+    } else if (insideRow && x0 < x1) {
+      std::memcpy(s->Row(y) + x0, insideRow + x0, sizeof(std::uint32_t) * (x1 - x0));
     } else {
       FillSpan(*s, y, left, right, fill);
       if (left >= 0 && left < s->width) Put(*s, left, y, ring);
       if (right - 1 >= 0 && right - 1 < s->width) Put(*s, right - 1, y, ring);
+      insideRow = s->Row(y);
     }
   }
   NoteDrawn(dc);

@@ -31,11 +31,14 @@ std::vector<unsigned char> FGrid() {
 }
 
 struct RenderRun {
+  const char* name;
   const char* flags;
   bool large, bright, markersInside;
   int dotColor;
   std::uint32_t seed;
 };
+
+void PrintTo(const RenderRun& run, std::ostream* out) { *out << run.name; }
 
 class BatchRenderTest : public ::testing::TestWithParam<RenderRun> {};
 
@@ -79,9 +82,11 @@ TEST_P(BatchRenderTest, ToolWritesWhatTheProgramSaves) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Options, BatchRenderTest,
-                         ::testing::Values(RenderRun{"", false, false, false, 5, 1234567},
+                         ::testing::Values(RenderRun{"Normal", "", false, false, false, 5, 1234567},
                                            RenderRun{
+                                               "LargeBrightInside",
                                                "--large --bright --markers-inside --dot-color 3",
-                                               true, true, true, 3, 4000000000u}));
+                                               true, true, true, 3, 4000000000u}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

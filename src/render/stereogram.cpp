@@ -38,9 +38,7 @@ ArtGeometry GeometryFor(int largeSize, int markersInside) {
   return {12, 480, 376, markersInside ? 536 : 724, 200};
 }
 
-void DrawRandomStrip(HDC canvas, const DotPalette& palette) {
-  DotRandom random;
-  SeedDotRandom(random, CalendarSeconds32());
+void DrawRandomStrip(HDC canvas, const DotPalette& palette, DotRandom& random) {
   // Row by row, left to right: this order decides which dot lands where for a seed.
   for (int y = kArtTop; y < kArtTop + kStripHeight; ++y)
     for (int x = 0; x < kStripWidth; ++x)
@@ -73,9 +71,11 @@ void RenderStereogram(HWND window) {
   HDC canvas = AppState.Canvas;
   const LRESULT selection = SendMessageA(AppState.DotColorList, CB_GETCURSEL, 0, 0);
   const DotPalette palette = BuildDotPalette(selection, AppState.Bright);
+  DotRandom random;
+  SeedDotRandom(random, CalendarSeconds32());
 
   DrawFilledRect(canvas, 0, kArtTop, kCanvasWidth, kCanvasHeight, kGrey, kGrey, kGrey);
-  DrawRandomStrip(canvas, palette);
+  DrawRandomStrip(canvas, palette, random);
 
   const ArtGeometry art = GeometryFor(AppState.LargeSize, AppState.MarkersInside);
   ShiftCellBlocks(canvas, art.cell);

@@ -115,10 +115,11 @@ TEST(MainWindowTest, OptionsToggledTwiceEndUnsetAndUncheckedAndDrawNothing) {
 
 TEST(MainWindowTest, RepaintsShowTheCurrentViewAndKeepCellsListAndSelection) {
   Session session;
-  std::vector<std::uint32_t> art;
+  std::vector<std::uint32_t> art, client;
   session.LeftClickAt(8 + 12 * 9 + 6, 58 + 12 * 9 + 6)
+      .Do([&] { client = ClientPixels(); })
       .PickDotColor(2)
-      .Do([] { EXPECT_TRUE(true); })
+      .Do([&] { EXPECT_TRUE(ClientPixels() == client); })  // a new dot colour waits for a render
       .Send(WM_PAINT)
       .Do([] {
         EXPECT_EQ(ReadCellLevel(9, 9), 1);  // only the first paint clears the Canvas

@@ -96,7 +96,8 @@ TEST(ShellSessionTest, StartRegistersCreatesAndPaintsBeforeTheLoopAndCloseEndsWi
   EXPECT_EQ(raster::LiveContextCount(), 0);
 }
 
-TEST(ShellSessionTest, PressAndDragPaintCellsAndEveryWayOutAsksUntilTheAnswerIsYes) {
+TEST(ShellSessionTest, PressAndDragPaintCellsAndEveryWayOutAsksUntilSaved) {
+  testing_support::TempFolder folder;
   Session session;
   session.Move(CellX(10), CellY(5))
       .Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(CellX(10), CellY(5)))
@@ -112,49 +113,37 @@ TEST(ShellSessionTest, PressAndDragPaintCellsAndEveryWayOutAsksUntilTheAnswerIsY
         EXPECT_EQ(ReadCellLevel(13, 6), 0);
         EXPECT_EQ(ReadCellLevel(20, 20), 2);
         EXPECT_EQ(ClientPixel(CellX(12), CellY(6)), DepthColorRef(1));
-        EXPECT_EQ(ClientPixel(CellX(20), CellY(20)), DepthColorRef(2));
         EXPECT_EQ(AppState.DataSaved, 0);
         EXPECT_EQ(AppState.LeftDown | AppState.RightDown, 0);
+        // A box that could not be shown answers 0: that is no consent either.
+        headless::ScriptMessageBoxAnswers({IDNO, IDNO, 0});
       })
-      .Send(WM_CLOSE)  // unscripted: No
-      .Menu(IDM_EXIT)  // No again
-      .Do([] {
+      .Send(WM_CLOSE)
+      .Menu(IDM_EXIT)
+      .Send(WM_CLOSE)
+      .Do([&] {
         ASSERT_NE(MainWindow(), nullptr);
         EXPECT_EQ(AppState.DataSaved, 0);
         EXPECT_EQ(ReadCellLevel(12, 6), 1);
         EXPECT_EQ(ClientPixel(CellX(12), CellY(6)), DepthColorRef(1));
-        // A box that could not be shown answers 0: that is no consent either.
-        headless::ScriptMessageBoxAnswers({0, IDYES});
+        headless::ScriptFileChoice(folder / "grid");
       })
-      .Send(WM_CLOSE)
-      .Do([] { ASSERT_NE(MainWindow(), nullptr); })
-      .Menu(IDM_EXIT);
+      .Menu(IDM_SAVE_DATA)  // never asks
+      .Menu(IDM_EXIT);      // saved: asks nothing
   EXPECT_EQ(session.Run(), 0);
   EXPECT_TRUE(headless::Windows().empty());
   const auto& boxes = headless::MessageBoxCalls();
-  ASSERT_EQ(boxes.size(), 4u);
+  ASSERT_EQ(boxes.size(), 3u);
   for (const auto& box : boxes) {
     EXPECT_EQ(box.text, kDiscardQuestion);
     EXPECT_EQ(box.caption, "Velmora");
     EXPECT_EQ(box.flags, 36u);
     EXPECT_NE(box.owner, nullptr);
   }
-}
-
-TEST(ShellSessionTest, SavedDataEndsTheSessionWithoutAQuestion) {
-  testing_support::TempFolder folder;
-  Session session;
-  session.LeftClickAt(CellX(30), CellY(29))
-      .Do([&] { headless::ScriptFileChoice(folder / "grid"); })
-      .Menu(IDM_SAVE_DATA)
-      .Do([] { EXPECT_EQ(AppState.DataSaved, 1); })
-      .Menu(IDM_EXIT);
-  EXPECT_EQ(session.Run(), 0);
-  EXPECT_TRUE(headless::MessageBoxCalls().empty());  // saving never asks, nor does the exit
   const auto bytes = testing_support::ReadBytes(folder / "grid.dat");
   ASSERT_EQ(bytes.size(), 1200u);
-  EXPECT_EQ(bytes[29 * 40 + 30], 1);
-  EXPECT_EQ(std::count(bytes.begin(), bytes.end(), 0), 1199);
+  EXPECT_EQ(bytes[5 * 40 + 10], 1);
+  EXPECT_EQ(bytes[20 * 40 + 20], 2);
 }
 
 TEST(ShellSessionTest, OpeningOverUnsavedDataAsksFirstAndNoLeavesEverythingAlone) {

@@ -2,27 +2,15 @@
 // the dot-colour list.
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <string>
-
 #include "canvas/app_state.h"
 #include "platform/headless/headless.h"
-#include "platform/headless/headless_controls.h"
 #include "platform/headless/headless_windows.h"
-#include "platform/raster/surface.h"
 #include "shell/control_panel.h"
 #include "shell/resource_ids.h"
 
 namespace {
 
-// A parent that records the commands its controls send.
-std::vector<std::pair<WPARAM, LPARAM>> commands;
-
 LRESULT CALLBACK ParentProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_COMMAND) {
-    commands.emplace_back(wParam, lParam);
-    return 0;
-  }
   return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
 
@@ -31,7 +19,6 @@ class ControlPanelTest : public ::testing::Test {
   void SetUp() override {
     headless::Reset();
     AppState = AppStateRecord{};
-    commands.clear();
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = ParentProc;
@@ -137,41 +124,6 @@ TEST_F(ControlPanelTest, DotColorListKeepsTheOrderOfAddingAndSelectsWaterBlue) {
     EXPECT_STREQ(entry, names[i]) << i;
   }
   EXPECT_EQ(SendMessageA(AppState.DotColorList, CB_GETCURSEL, 0, 0), 5);
-}
-
-TEST_F(ControlPanelTest, ClicksReportToTheParentAndNeverMoveACheckMark) {
-  CreateControlPanel(parent);
-  for (int i = 0; i < 2; ++i) EXPECT_TRUE(headless::ClickControl(AppState.BrightBox));
-  ASSERT_EQ(commands.size(), 2u);
-  EXPECT_EQ(commands[0].first, MAKEWPARAM(IDC_BRIGHT, BN_CLICKED));
-  EXPECT_EQ(commands[0].second, reinterpret_cast<LPARAM>(AppState.BrightBox));
-  EXPECT_EQ(SendMessageA(AppState.BrightBox, BM_GETCHECK, 0, 0), BST_UNCHECKED);
-  // Only the program sets the mark.
-  SendMessageA(AppState.BrightBox, BM_SETCHECK, BST_CHECKED, 0);
-  headless::ClickControl(AppState.BrightBox);
-  EXPECT_EQ(SendMessageA(AppState.BrightBox, BM_GETCHECK, 0, 0), BST_CHECKED);
-
-  // The label sends nothing; a click made of press and release messages is one click.
-  commands.clear();
-  EXPECT_FALSE(headless::ClickControl(GetDlgItem(parent, IDC_COLOR_LABEL)));
-  for (const MSG& m : headless::ClickMessages(GetDlgItem(parent, IDC_RENDER))) DispatchMessageA(&m);
-  ASSERT_EQ(commands.size(), 1u);
-  EXPECT_EQ(commands[0].first, MAKEWPARAM(IDC_RENDER, BN_CLICKED));
-}
-
-TEST_F(ControlPanelTest, PickingAnEntrySelectsItAndNotifiesOnlyOnChange) {
-  CreateControlPanel(parent);
-  FillDotColorList();
-  EXPECT_TRUE(headless::PickListEntry(AppState.DotColorList, 2));
-  EXPECT_EQ(SendMessageA(AppState.DotColorList, CB_GETCURSEL, 0, 0), 2);
-  ASSERT_EQ(commands.size(), 1u);
-  EXPECT_EQ(commands[0].first, MAKEWPARAM(IDC_DOT_COLOR, CBN_SELCHANGE));
-  EXPECT_TRUE(headless::PickListEntry(AppState.DotColorList, 2));
-  EXPECT_EQ(commands.size(), 1u);
-  // The list offers its entries and nothing else.
-  EXPECT_FALSE(headless::PickListEntry(AppState.DotColorList, 8));
-  EXPECT_FALSE(headless::PickListEntry(AppState.DotColorList, -1));
-  EXPECT_EQ(SendMessageA(AppState.DotColorList, CB_GETCURSEL, 0, 0), 2);
 }
 
 }  // namespace

@@ -12,14 +12,6 @@ TEST(DotRandomTest, FirstDrawsFromStateOne) {
   for (int value : expected) EXPECT_EQ(DrawDotRandom(random), value);
 }
 
-TEST(DotRandomTest, SeedingRestartsTheSequence) {
-  DotRandom random;
-  SeedDotRandom(random, 1);
-  for (int i = 0; i < 100; ++i) DrawDotRandom(random);
-  SeedDotRandom(random, 1);
-  EXPECT_EQ(DrawDotRandom(random), 41);
-}
-
 // The state wraps modulo 2^32, and bit 31 of the state never reaches a draw.
 TEST(DotRandomTest, StateWrapsAndDrawsStayBelow32768) {
   DotRandom random;

@@ -1,11 +1,9 @@
-// The kernel32 file functions on POSIX: what counts as a file, short reads, temporary names
-// and renames.
+// The kernel32 file functions on POSIX: what counts as a file, short reads, temporary names.
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <set>
 
-#include "files/whole_file.h"
 #include "platform/win32.h"
 #include "support/temp_folder.h"
 
@@ -59,37 +57,6 @@ TEST(KernelFiles, TemporaryNamesAreCreatedAndNeverRepeat) {
   EXPECT_EQ(names.size(), 50u);
   std::string name(64, '\0');
   EXPECT_EQ(GetTempFileNameA("/nonexistent-folder", "x", 0, name.data()), 0u);
-}
-
-TEST(KernelFiles, RenameReplacesOnlyWhenAskedAndNeverAFolder) {
-  TempFolder folder;
-  WriteBytes(folder / "a", {1});
-  WriteBytes(folder / "b", {2});
-  std::filesystem::create_directory(folder.Path() / "d");
-  EXPECT_EQ(MoveFileExA((folder / "a").c_str(), (folder / "b").c_str(), 0), FALSE);
-  EXPECT_EQ(MoveFileExA((folder / "a").c_str(), (folder / "d").c_str(), MOVEFILE_REPLACE_EXISTING),
-            FALSE);
-  EXPECT_EQ(MoveFileExA((folder / "a").c_str(), (folder / "b").c_str(), MOVEFILE_REPLACE_EXISTING),
-            TRUE);
-  EXPECT_EQ(ReadBytes(folder / "b"), std::vector<unsigned char>{1});
-  EXPECT_EQ(DeleteFileA((folder / "d").c_str()), FALSE);
-  EXPECT_EQ(DeleteFileA((folder / "b").c_str()), TRUE);
-  EXPECT_EQ(folder.Entries(), std::vector<std::string>{"d"});
-}
-
-TEST(WholeFile, WriteInTheCurrentFolderAndReadBack) {
-  TempFolder folder;
-  const auto previous = std::filesystem::current_path();
-  std::filesystem::current_path(folder.Path());
-  const char data[] = "0123456789";
-  EXPECT_EQ(WriteWholeFile("plain", data, 10), 1);
-  char back[10];
-  EXPECT_EQ(ReadWholeFile("plain", back, 10), 1);
-  char more[11];
-  EXPECT_EQ(ReadWholeFile("plain", more, 11), 0);
-  std::filesystem::current_path(previous);
-  EXPECT_EQ(std::memcmp(back, data, 10), 0);
-  EXPECT_EQ(folder.Entries(), std::vector<std::string>{"plain"});
 }
 
 }  // namespace

@@ -34,7 +34,10 @@ COLORREF WINAPI SetPixel(HDC hdc, int x, int y, COLORREF color) {
   if (!dc || dc->magic != DeviceContext::kMagic) return CLR_INVALID;
   if (dc->kind != DcKind::Memory) return SetPixelOnTarget(dc, x, y, color);
   Surface& s = dc->bitmap->surface;
-  if (x < 0 || y < 0 || x >= s.width || y >= s.height) return CLR_INVALID;
+  // One unsigned comparison per axis also rejects negative coordinates.
+  if (static_cast<unsigned>(x) >= static_cast<unsigned>(s.width) ||
+      static_cast<unsigned>(y) >= static_cast<unsigned>(s.height))
+    return CLR_INVALID;
   s.Row(y)[x] = PixelFromColorref(color);
   return color & 0xFFFFFF;
 }

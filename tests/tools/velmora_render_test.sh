@@ -1,0 +1,116 @@
+#!/usr/bin/env bash
+# velmora-render as a user runs it: exit codes, messages, and that nothing is written on bad
+# input or left behind by a failed write. $1 is the build folder.
+set -uo pipefail
+tool="$(cd "$1" && pwd)/velmora-render"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+
+fail() {
+  echo "FAIL: $*"
+  failures=$((failures + 1))
+}
+
+# Runs the tool; sets status, out and err.
+run() {
+  "$tool" "$@" >"$work/stdout" 2>"$work/stderr"
+  status=$?
+  out=$(cat "$work/stdout")
+  err=$(cat "$work/stderr")
+}
+
+expect_status() {  # expected, description
+  [ "$status" -eq "$1" ] || fail "$2: exit $status, expected $1 (stderr: $err)"
+}
+
+expect_one_error_line() {  # description
+  [ "$(printf '%s\n' "$err" | wc -l)" -eq 1 ] && [ -n "$err" ] ||
+    fail "$1: expected one line on stderr, got: $err"
+}
+
+# A grid of all eight levels, 1200 bytes.
+for i in $(seq 150); do printf '\0\1\2\3\4\5\6\7'; done >"$work/grid.dat"
+head -c 1199 "$work/grid.dat" >"$work/short.dat"
+{ cat "$work/grid.dat"; printf '\377'; } >"$work/long.dat"
+{ head -c 600 "$work/grid.dat"; printf '\10'; tail -c 599 "$work/grid.dat"; } >"$work/eight.dat"
+
+run --help
+expect_status 0 "--help"
+[[ "$out" == usage:* ]] || fail "--help prints no usage"
+
+# Bad requests: exit 2, one line, no output file.
+while IFS='|' read -r description args; do
+  rm -f "$work/out.bmp"
+  # shellcheck disable=SC2086
+  run $args
+  expect_status 2 "$description"
+  expect_one_error_line "$description"
+  [ ! -e "$work/out.bmp" ] || fail "$description: wrote an output"
+done <<EOF_CASES
+no file names|
+one file name|$work/grid.dat
+three file names|$work/grid.dat $work/out.bmp $work/x.bmp
+unknown option|--huge $work/grid.dat $work/out.bmp
+dot colour 8|--dot-color 8 $work/grid.dat $work/out.bmp
+dot colour not a number|--dot-color cyan $work/grid.dat $work/out.bmp
+dot colour missing|$work/grid.dat $work/out.bmp --dot-color
+negative seed|--seed -1 $work/grid.dat $work/out.bmp
+seed above 32 bits|--seed 4294967296 $work/grid.dat $work/out.bmp
+missing input|$work/none.dat $work/out.bmp
+input is a folder|$work $work/out.bmp
+input of 1199 bytes|$work/short.dat $work/out.bmp
+input with a byte 8|$work/eight.dat $work/out.bmp
+EOF_CASES
+run "$work/eight.dat" "$work/out.bmp"
+[[ "$err" == *"byte 600"* ]] || fail "the message does not name the bad byte: $err"
+
+# A bad input leaves an existing output as it was.
+printf 'old' >"$work/keep.bmp"
+run "$work/short.dat" "$work/keep.bmp"
+expect_status 2 "short input over an existing output"
+[ "$(cat "$work/keep.bmp")" = old ] || fail "a refused input changed the existing output"
+
+# Good runs.
+run --seed 4294967295 "$work/long.dat" "$work/long.bmp"
+expect_status 0 "1201-byte input, largest seed"
+[ "$(stat -c %s "$work/long.bmp")" -eq 721974 ] || fail "normal picture is not 721974 bytes"
+# A relative name without any dot (the work folder's own path may hold one) gets ".bmp".
+(cd "$work" && "$tool" --large --bright --markers-inside --dot-color 2 --seed 7 grid.dat large)
+status=$?
+expect_status 0 "all options"
+[ "$(stat -c %s "$work/large.bmp" 2>/dev/null)" = 1118454 ] ||
+  fail "large.bmp is missing or not 1118454 bytes"
+run --seed 42 "$work/grid.dat" "$work/a.bmp"
+run --seed 42 "$work/grid.dat" "$work/b.bmp"
+run --seed 43 "$work/grid.dat" "$work/c.bmp"
+cmp -s "$work/a.bmp" "$work/b.bmp" || fail "the same seed gave different pictures"
+cmp -s "$work/a.bmp" "$work/c.bmp" && fail "different seeds gave the same picture"
+if command -v identify >/dev/null; then
+  [[ "$(identify -format '%m %wx%h' "$work/a.bmp")" == BMP*" 480x376" ]] ||
+    fail "ImageMagick does not read a 480x376 BMP"
+fi
+
+# Failed writes: exit 1, nothing partial, an existing file intact, no temporary file left.
+run "$work/grid.dat" "$work/missing-folder/out.bmp"
+expect_status 1 "output in a missing folder"
+expect_one_error_line "output in a missing folder"
+mkdir "$work/taken.bmp"
+run "$work/grid.dat" "$work/taken.bmp"
+expect_status 1 "output is a folder"
+mkdir "$work/full"
+printf 'old' >"$work/full/out.bmp"
+(
+  ulimit -f 100  # 100 KiB: the picture cannot be written in full
+  "$tool" "$work/grid.dat" "$work/full/out.bmp" 2>/dev/null
+)
+status=$?
+[ "$status" -eq 1 ] || fail "a full disk: exit $status, expected 1"
+[ "$(cat "$work/full/out.bmp")" = old ] || fail "a failed write changed the existing output"
+[ "$(ls -A "$work/full")" = out.bmp ] || fail "a failed write left files behind: $(ls -A "$work/full")"
+
+if [ "$failures" -ne 0 ]; then
+  echo "$failures check(s) failed"
+  exit 1
+fi
+echo "all velmora-render checks passed"

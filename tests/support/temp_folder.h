@@ -1,5 +1,5 @@
-// A fresh folder under the system's temporary folder for one test, removed with everything in
-// it when the test ends; and small helpers to read and write whole files there.
+// A fresh temporary folder for one test, removed with its contents at the end; and whole-file
+// read and write helpers.
 #pragma once
 
 #include <stdlib.h>
@@ -28,8 +28,7 @@ class TempFolder {
 
   const std::filesystem::path& Path() const { return path_; }
   std::string operator/(const std::string& name) const { return (path_ / name).string(); }
-
-  // The names of the entries in the folder, sorted.
+  // The names in the folder, sorted.
   std::vector<std::string> Entries() const {
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(path_))
@@ -44,13 +43,12 @@ class TempFolder {
 
 inline std::vector<unsigned char> ReadBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
-  return std::vector<unsigned char>(std::istreambuf_iterator<char>(in), {});
+  return {std::istreambuf_iterator<char>(in), {}};
 }
 
 inline void WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()),
-            static_cast<std::streamsize>(bytes.size()));
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
 }
 
 }  // namespace testing_support

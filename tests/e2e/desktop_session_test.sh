@@ -25,26 +25,28 @@ unset WAYLAND_DISPLAY QT_QPA_PLATFORM
 xvfb_pid=""
 velmora_pid=""
 cleanup() {
-  [ -n "$velmora_pid" ] && kill "$velmora_pid" 2>/dev/null && wait "$velmora_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+  set +e
+  if [ -n "$velmora_pid" ]; then kill "$velmora_pid" 2>/dev/null; wait "$velmora_pid" 2>/dev/null; fi
+  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; fi
   rm -rf "$work"
 }
 trap cleanup EXIT
 
 fail() {
   echo "FAIL: $*"
+  [ -s "$work/velmora.log" ] && sed 's/^/velmora: /' "$work/velmora.log" | tail -20
+  kill -0 "$xvfb_pid" 2>/dev/null || { echo "Xvfb on $DISPLAY has ended:"; cat "$work/xvfb.log"; }
   [ -n "${DISPLAY:-}" ] && import -window root "$work/failure.png" 2>/dev/null &&
     cp "$work/failure.png" "$build/e2e-failure.png" && echo "screen saved to $build/e2e-failure.png"
   exit 1
 }
 
-# A display number that nobody uses.
-for n in $(seq 91 190); do
-  if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=$n; break; fi
-done
-[ -n "${display:-}" ] || fail "no free display number"
-Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+# Xvfb picks a display number that nobody uses and tells it through a pipe.
+Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+display=$(head -1 "$work/display")
+[ -n "$display" ] || fail "Xvfb did not start"
 export DISPLAY=":$display"
 for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start"

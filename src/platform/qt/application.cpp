@@ -38,6 +38,10 @@ char* argvStorage[] = {arg0, nullptr};
 
 QApplication* EnsureApplication() {
   static QApplication* app = [] {
+    // Every pointer move is a message of its own, even when the program falls behind: a
+    // stroke paints each cell it crosses instead of jumping over the ones whose moves Qt
+    // would otherwise merge.
+    QCoreApplication::setAttribute(Qt::AA_CompressHighFrequencyEvents, false);
     QFont::insertSubstitution(QString::fromUtf8("ＭＳ ゴシック"), "IPAGothic");
     QFont::insertSubstitution(QString::fromUtf8("ＭＳ Ｐゴシック"), "IPAPGothic");
     auto* a = new VelmoraApplication(argcStorage, argvStorage);

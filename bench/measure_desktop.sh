@@ -45,9 +45,9 @@ for i in $(seq 10); do
   start=$(date +%s%N)
   VELMORA_TRACE_FIRST_PAINT=1 "$velmora" 2>"$work/trace" &
   app_pid=$!
-  for _ in $(seq 500); do grep -q '^first-paint' "$work/trace" && break; sleep 0.01; done
+  for _ in $(seq 1000); do grep -q '^first-paint' "$work/trace" && break; sleep 0.01; done
   painted=$(awk '/^first-paint/ {print $2}' "$work/trace")
-  [ -n "$painted" ] || { echo "no first paint in run $i"; exit 1; }
+  [ -n "$painted" ] || { echo "no first paint in run $i:"; cat "$work/trace"; exit 1; }
   awk -v a="$start" -v b="$painted" 'BEGIN {printf "%.1f\n", (b - a) / 1e6}' >>"$work/starts"
   sleep 0.3
   peak_kib "$app_pid" >>"$work/peaks"

@@ -43,11 +43,11 @@ median() { sort -n | awk '{a[NR] = $1} END {print (NR % 2) ? a[(NR + 1) / 2] : (
 : >"$work/peaks"
 for i in $(seq 10); do
   start=$(date +%s%N)
-  VELMORA_TRACE_FIRST_PAINT=1 "$velmora" 2>"$work/trace" &
+  VELMORA_TRACE_FIRST_PAINT=1 "$velmora" 2>"$work/trace.$i" &
   app_pid=$!
-  for _ in $(seq 1000); do grep -q '^first-paint' "$work/trace" && break; sleep 0.01; done
-  painted=$(awk '/^first-paint/ {print $2}' "$work/trace")
-  [ -n "$painted" ] || { echo "no first paint in run $i:"; cat "$work/trace"; exit 1; }
+  for _ in $(seq 1000); do grep -qs '^first-paint' "$work/trace.$i" && break; sleep 0.01; done
+  painted=$(awk '/^first-paint/ {print $2}' "$work/trace.$i")
+  [ -n "$painted" ] || { echo "no first paint in run $i:"; cat "$work/trace.$i"; exit 1; }
   awk -v a="$start" -v b="$painted" 'BEGIN {printf "%.1f\n", (b - a) / 1e6}' >>"$work/starts"
   sleep 0.3
   peak_kib "$app_pid" >>"$work/peaks"

@@ -8,7 +8,6 @@
 
 #include <deque>
 #include <functional>
-#include <optional>
 
 #include "canvas/app_state.h"
 #include "platform/headless/headless.h"
@@ -42,43 +41,46 @@ inline int RunProgram(std::function<bool(MSG*)> input) {
 
 class Session {
  public:
-  using Step = std::function<std::optional<MSG>()>;
+  // A step either supplies the next message (true) or acts between two messages (false).
+  using Step = std::function<bool(MSG*)>;
 
-  Session& Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
-    return Add([=] { return std::optional(MSG{MainWindow(), message, wParam, lParam, 0, {}}); });
-  }
-  Session& Move(int x, int y) { return Send(WM_MOUSEMOVE, 0, MAKELPARAM(x, y)); }
-  // Move to (x, y), press and release the left (or right) button there.
-  Session& ClickAt(int x, int y, bool right = false) {
-    return Move(x, y)
-        .Send(right ? WM_RBUTTONDOWN : WM_LBUTTONDOWN, right ? MK_RBUTTON : MK_LBUTTON,
-              MAKELPARAM(x, y))
-        .Send(right ? WM_RBUTTONUP : WM_LBUTTONUP, 0, MAKELPARAM(x, y));
-  }
-  Session& Menu(int command) { return Send(WM_COMMAND, MAKEWPARAM(command, 0)); }
-  // A left click on a child control, as the two messages the control receives.
-  Session& Click(int id) {
-    for (int i = 0; i < 2; ++i)
-      Add([=] { return std::optional(headless::ClickMessages(Control(id))[i]); });
-    return *this;
-  }
-  // Alt + character typed while control `focusId` (0: the main window) has the focus.
-  Session& AltKey(char character, int focusId = 0) {
-    return Add([=] {
-      return std::optional(
-          headless::AltCharMessage(focusId ? Control(focusId) : MainWindow(), character));
-    });
-  }
-  // Runs between two messages.
-  Session& Do(std::function<void()> action) {
-    return Add([action] {
-      action();
-      return std::optional<MSG>();
-    });
-  }
   Session& Add(Step step) {
     steps_.push_back(std::move(step));
     return *this;
+  }
+  Session& Post(std::function<MSG()> make) {
+    return Add([make](MSG* msg) {
+      *msg = make();
+      return true;
+    });
+  }
+  Session& Do(std::function<void()> action) {
+    return Add([action](MSG*) {
+      action();
+      return false;
+    });
+  }
+  Session& Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+    return Post([=] { return MSG{MainWindow(), message, wParam, lParam, 0, {}}; });
+  }
+  Session& Menu(int command) { return Send(WM_COMMAND, MAKEWPARAM(command, 0)); }
+  Session& Move(int x, int y) { return Send(WM_MOUSEMOVE, 0, MAKELPARAM(x, y)); }
+  // Move to (x, y), press and release the left (or right) button there.
+  Session& ClickAt(int x, int y, bool right = false) {
+    const LPARAM at = MAKELPARAM(x, y);
+    return Move(x, y)
+        .Send(right ? WM_RBUTTONDOWN : WM_LBUTTONDOWN, right ? MK_RBUTTON : MK_LBUTTON, at)
+        .Send(right ? WM_RBUTTONUP : WM_LBUTTONUP, 0, at);
+  }
+  // A left click on a child control, as the two messages the control receives.
+  Session& Click(int id) {
+    Post([=] { return headless::ClickMessages(Control(id))[0]; });
+    return Post([=] { return headless::ClickMessages(Control(id))[1]; });
+  }
+  // Alt + character typed while control `focusId` (0: the main window) has the focus.
+  Session& AltKey(char c, int focusId = 0) {
+    return Post(
+        [=] { return headless::AltCharMessage(focusId ? Control(focusId) : MainWindow(), c); });
   }
 
   int Run() {
@@ -87,10 +89,7 @@ class Session {
       while (!steps_.empty()) {
         Step step = std::move(steps_.front());
         steps_.pop_front();
-        if (std::optional<MSG> m = step()) {
-          *msg = *m;
-          return true;
-        }
+        if (step(msg)) return true;
       }
       return false;
     });

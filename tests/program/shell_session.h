@@ -4,8 +4,6 @@
 // run out the backend sends the close request that ends the session.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <deque>
 #include <functional>
 
@@ -41,27 +39,21 @@ inline int RunProgram(std::function<bool(MSG*)> input) {
 
 class Session {
  public:
-  // A step either supplies the next message (true) or acts between two messages (false).
-  using Step = std::function<bool(MSG*)>;
+  // A step returns the next message, or acts between two messages and returns a message 0.
+  using Step = std::function<MSG()>;
 
   Session& Add(Step step) {
     steps_.push_back(std::move(step));
     return *this;
   }
-  Session& Post(std::function<MSG()> make) {
-    return Add([make](MSG* msg) {
-      *msg = make();
-      return true;
-    });
-  }
   Session& Do(std::function<void()> action) {
-    return Add([action](MSG*) {
+    return Add([action] {
       action();
-      return false;
+      return MSG{};
     });
   }
   Session& Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
-    return Post([=] { return MSG{MainWindow(), message, wParam, lParam, 0, {}}; });
+    return Add([=] { return MSG{MainWindow(), message, wParam, lParam, 0, {}}; });
   }
   Session& Menu(int command) { return Send(WM_COMMAND, MAKEWPARAM(command, 0)); }
   Session& Move(int x, int y) { return Send(WM_MOUSEMOVE, 0, MAKELPARAM(x, y)); }
@@ -74,12 +66,12 @@ class Session {
   }
   // A left click on a child control, as the two messages the control receives.
   Session& Click(int id) {
-    Post([=] { return headless::ClickMessages(Control(id))[0]; });
-    return Post([=] { return headless::ClickMessages(Control(id))[1]; });
+    Add([=] { return headless::ClickMessages(Control(id))[0]; });
+    return Add([=] { return headless::ClickMessages(Control(id))[1]; });
   }
   // Alt + character typed while control `focusId` (0: the main window) has the focus.
   Session& AltKey(char c, int focusId = 0) {
-    return Post(
+    return Add(
         [=] { return headless::AltCharMessage(focusId ? Control(focusId) : MainWindow(), c); });
   }
 
@@ -87,9 +79,9 @@ class Session {
     headless::Reset();
     return RunProgram([this](MSG* msg) {
       while (!steps_.empty()) {
-        Step step = std::move(steps_.front());
+        *msg = steps_.front()();
         steps_.pop_front();
-        if (step(msg)) return true;
+        if (msg->message) return true;
       }
       return false;
     });

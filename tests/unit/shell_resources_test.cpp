@@ -10,10 +10,7 @@
 
 namespace {
 
-HINSTANCE Module() {
-  static HINSTANCE module = CreateModuleInstance(&ProgramResources);
-  return module;
-}
+const HINSTANCE module = CreateModuleInstance(&ProgramResources);
 
 // One line per menu entry (depth, kind, text, command), so that a wrong nesting, a missing
 // separator or a swapped item shows as a readable difference.
@@ -31,7 +28,7 @@ void Describe(std::span<const MenuEntryResource> entries, int depth, std::string
 }
 
 TEST(ShellResourcesTest, MenuBarHasEveryItemWithItsTextNestingAndCommand) {
-  const MenuResource* menu = FindMenuResource(Module(), MAKEINTRESOURCEA(IDR_MAIN));
+  const MenuResource* menu = FindMenuResource(module, MAKEINTRESOURCEA(IDR_MAIN));
   ASSERT_NE(menu, nullptr);
   std::string described;
   Describe(menu->bar, 1, described);
@@ -52,14 +49,12 @@ TEST(ShellResourcesTest, MenuBarHasEveryItemWithItsTextNestingAndCommand) {
 
 TEST(ShellResourcesTest, IconGroupsHoldA32AndA16PixelImageOfSixteenColours) {
   for (int id : {IDI_MAIN_LARGE, IDI_MAIN_SMALL}) {
-    const IconResource* icon = FindIconResource(Module(), MAKEINTRESOURCEA(id));
-    ASSERT_NE(icon, nullptr) << id;
-    ASSERT_EQ(icon->images.size(), 2u);
+    const IconResource* icon = FindIconResource(module, MAKEINTRESOURCEA(id));
+    ASSERT_TRUE(icon && icon->images.size() == 2) << id;
     for (int i : {0, 1}) {
-      const IconImageResource& image = icon->images[i];
-      const std::string pixels = image.pixels;
-      EXPECT_EQ(image.size, i ? 16 : 32);
-      EXPECT_EQ(pixels.size(), static_cast<std::size_t>(image.size * image.size)) << id;
+      const std::string pixels = icon->images[i].pixels;
+      EXPECT_EQ(icon->images[i].size, 32 >> i) << id;
+      EXPECT_EQ(pixels.size(), 1024u >> 2 * i) << id;  // size x size
       EXPECT_EQ(pixels.find_first_not_of("0123456789ABCDEF."), std::string::npos) << id;
     }
   }

@@ -69,8 +69,7 @@ struct RandomUser {
     ++produced;
     closing = false;
     HWND main = MainWindow();
-    const std::vector<HWND> controls = headless::Children(main);
-    HWND control = controls[Below(static_cast<int>(controls.size()))];
+    HWND control = headless::Children(main)[Below(7)];  // any of the seven controls
     *msg = MSG{main, WM_MOUSEMOVE, 0, MAKELPARAM(Below(520), Below(480)), 0, {}};
     const int pick = Below(1000);
     if (pick < 400) {
@@ -131,9 +130,7 @@ TEST(ShellRobustnessTest, LongRandomSessionKeepsTheStateValidAndEndsCleanly) {
   // Only the clipboard's bitmap may outlive the window: it belongs to the clipboard.
   EXPECT_EQ(raster::LiveObjectCount(), headless::ClipboardBitmap() ? 1 : 0);
   EXPECT_EQ(raster::LiveContextCount(), 0);
-  int abandoned = 0;
-  for (const auto& dialog : headless::DialogCalls()) abandoned += dialog.abandoned;
-  EXPECT_EQ(abandoned, 0);
+  for (const auto& dialog : headless::DialogCalls()) EXPECT_FALSE(dialog.abandoned);
 }
 
 }  // namespace

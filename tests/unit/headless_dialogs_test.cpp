@@ -8,29 +8,24 @@
 
 namespace {
 
-std::vector<UINT> ownerMessages;
-
-LRESULT CALLBACK OwnerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  ownerMessages.push_back(msg);
-  return DefWindowProcA(hwnd, msg, wParam, lParam);
-}
-
 TEST(ModalTest, AnOpenBoxAnswersAsScriptedElseSafelyAndDeliversPaintAndSizeButNoInput) {
   headless::Reset();
   WNDCLASSEXA wc{};
   wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = OwnerProc;
+  wc.lpfnWndProc = DefWindowProcA;
   wc.lpszClassName = "Owner";
   RegisterClassExA(&wc);
   HWND owner = CreateWindowExA(0, "Owner", "", WS_OVERLAPPEDWINDOW, 0, 0, 504, 486, nullptr,
                                nullptr, nullptr, nullptr);
-  ownerMessages.clear();
+  headless::ClearDeliveredMessages();
   PostMessageA(owner, WM_SIZE, 0, MAKELPARAM(300, 200));
   PostMessageA(owner, WM_LBUTTONDOWN, MK_LBUTTON, 0);
   PostMessageA(owner, WM_PAINT, 0, 0);
   headless::ScriptMessageBoxAnswers({IDYES});
   EXPECT_EQ(MessageBoxA(owner, "question", "title", MB_YESNO | MB_ICONQUESTION), IDYES);
-  EXPECT_EQ(ownerMessages, (std::vector<UINT>{WM_SIZE, WM_PAINT}));  // but not the press
+  std::vector<UINT> delivered;  // to the owner while the box was open
+  for (const auto& m : headless::DeliveredMessages()) delivered.push_back(m.message);
+  EXPECT_EQ(delivered, (std::vector<UINT>{WM_SIZE, WM_PAINT}));  // but not the press
   EXPECT_EQ(headless::QueuedMessages().at(0).message, static_cast<UINT>(WM_LBUTTONDOWN));
   EXPECT_EQ(MessageBoxA(owner, "question", "title", MB_YESNO), IDNO);  // loses nothing
   const auto& call = headless::MessageBoxCalls().at(0);

@@ -59,14 +59,3 @@ TEST(Clipboard, OwnsTheBitmapAndDeletesItWhenReplaced) {
   EXPECT_EQ(raster::LiveObjectCount(), held);  // one made, the first one deleted
   EXPECT_EQ(QApplication::clipboard()->image().size(), QSize(5, 5));
 }
-
-TEST(Clipboard, RefusesDataWhileClosedAndFormatsOtherThanBitmaps) {
-  HWND hwnd = MakeWindow();
-  HBITMAP bitmap = MakeBitmap(2, 2, RGB(3, 3, 3));
-  EXPECT_EQ(SetClipboardData(CF_BITMAP, bitmap), nullptr);
-  ASSERT_TRUE(OpenClipboard(hwnd));
-  EXPECT_FALSE(OpenClipboard(hwnd));  // one opener at a time
-  EXPECT_EQ(SetClipboardData(1 /* CF_TEXT */, bitmap), nullptr);
-  CloseClipboard();
-  DeleteObject(bitmap);
-}

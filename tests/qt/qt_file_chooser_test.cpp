@@ -115,6 +115,9 @@ TEST(FileChooser, OpenAcceptsATypedNameOfAMissingFileAndCancelReturnsFalse) {
   WhenModal<QFileDialog>([](QFileDialog* d) { d->reject(); });
   EXPECT_FALSE(GetOpenFileNameA(&cancelled.ofn));
   EXPECT_STREQ(cancelled.path, "*.DAT");
+  // The program writes no files but the user's: the chooser kept no settings file.
+  EXPECT_FALSE(
+      QFile::exists(QString::fromLocal8Bit(getenv("XDG_CONFIG_HOME")) + "/QtProject.conf"));
 }
 
 TEST(FileChooser, SaveNeedsAnExistingFolderAndReplacesFilesWithoutAQuestion) {

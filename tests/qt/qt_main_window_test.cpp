@@ -108,6 +108,25 @@ TEST(MainWindow, ResizeSendsTheNewSizeThenRepaintsTheWholeClient) {
   EXPECT_EQ(ShownPixel(hwnd, 530, 30), qRgb(200, 200, 200));
 }
 
+TEST(MainWindow, MinimisingReportsAnEmptyClientAndRestoringRepaints) {
+  HWND hwnd = MakeWindow();
+  QWidget* frame = qtbackend::FrameWidget(hwnd);
+  Log().clear();
+  frame->showMinimized();
+  ASSERT_TRUE(Pump(hwnd));
+  auto sizes = Messages(WM_SIZE);
+  ASSERT_EQ(sizes.size(), 1u);
+  EXPECT_EQ(sizes[0].wParam, 1u);  // SIZE_MINIMIZED
+  EXPECT_EQ(sizes[0].lParam, 0);
+  Log().clear();
+  frame->showNormal();
+  ASSERT_TRUE(Pump(hwnd));
+  sizes = Messages(WM_SIZE);
+  ASSERT_EQ(sizes.size(), 1u);
+  EXPECT_EQ(sizes[0].lParam, MAKELPARAM(496, 440));
+  EXPECT_GT(IndexOf(WM_PAINT), IndexOf(WM_SIZE));
+}
+
 TEST(MainWindow, CloseBoxOnlyAsksAndDestroyWindowEndsTheLoop) {
   HWND hwnd = MakeWindow();
   QWidget* frame = qtbackend::FrameWidget(hwnd);

@@ -1,10 +1,11 @@
-// The dots: their colours follow the dot-colour list and the Bright option, their placement
-// the seed.
+// The dots: the generator's sequence fixes their placement for a seed; their colours follow the
+// dot-colour list and the Bright option.
 #include <gtest/gtest.h>
 
 #include <set>
 
 #include "render/dot_palette.h"
+#include "render/dot_random.h"
 #include "render/stereogram.h"
 #include "render_fixture.h"
 
@@ -12,82 +13,54 @@ using namespace render_testing;
 
 namespace {
 
-class StereogramDotsTest : public RenderTest {
- protected:
-  // The distinct colours of the random strip's rows that the normal-size picture keeps.
-  static std::set<COLORREF> StripColours() {
-    std::set<COLORREF> colours;
-    for (int y = kArtTop; y < kArtTop + 360; ++y)
-      for (int x = 0; x < 80; ++x) colours.insert(GetPixel(AppState.Canvas, x, y));
-    return colours;
-  }
-};
+// The distinct colours of the strip rows that the normal-size picture keeps.
+std::set<COLORREF> StripColours() {
+  std::set<COLORREF> colours;
+  for (int y = kArtTop; y < kArtTop + 360; ++y)
+    for (int x = 0; x < 80; ++x) colours.insert(GetPixel(AppState.Canvas, x, y));
+  return colours;
+}
 
+class StereogramDotsTest : public RenderTest {};
+
+// Draws 2, 4 and 5 have bit 31 of the state set, which must not reach the draw.
 TEST_F(StereogramDotsTest, SeedOneGivesTheFirstDrawsAsCyanDots) {
+  DotRandom random;
+  SeedDotRandom(random, 1);
+  for (int value : {41, 18467, 6334, 26500, 19169, 15724, 11478, 29358})
+    EXPECT_EQ(DrawDotRandom(random), value);
   SetFixedCalendarSeconds(1);
   RenderStereogram(window);
-  // Draws 41, 18467 and 6334: palette entries 9, 3 and 14.
+  // Draws 41, 18467 and 6334 pick shades 9, 3 and 14.
   EXPECT_EQ(GetPixel(AppState.Canvas, 0, 360), RGB(0, 159, 159));
   EXPECT_EQ(GetPixel(AppState.Canvas, 1, 360), RGB(0, 63, 63));
   EXPECT_EQ(GetPixel(AppState.Canvas, 2, 360), RGB(0, 239, 239));
 }
 
-// All sixteen shades occur; the darkest is 15 (or 105 when bright), the brightest 255, and
-// channels that the entry does not light stay 0.
-TEST_F(StereogramDotsTest, BrightChoosesTheRampOfTheShades) {
+// All sixteen shades of the entry's channels occur: 15..255 in steps of 16, or 105..255 in
+// steps of 10 when bright. The renderer asks the list itself: black, white and no selection
+// give grey dots.
+TEST_F(StereogramDotsTest, ListEntryAndBrightChooseTheShades) {
   struct Case {
-    int bright, darkest, step;
+    int selection, bright, step;
+    COLORREF channels;
   };
-  for (const Case c : {Case{0, 15, 16}, Case{1, 105, 10}}) {
-    SCOPED_TRACE(c.bright ? "bright" : "normal");
+  for (const Case c : {Case{5, 0, 16, 0xFFFF00}, Case{5, 1, 10, 0xFFFF00}, Case{0, 0, 16, 0xFFFFFF},
+                       Case{7, 1, 10, 0xFFFFFF}, Case{-1, 0, 16, 0xFFFFFF}}) {
+    SelectDotColor(c.selection);
     AppState.Bright = c.bright;
     RenderStereogram(window);
-    std::set<COLORREF> expected;
-    for (int j = 0; j < 16; ++j)
-      expected.insert(RGB(0, c.darkest + j * c.step, c.darkest + j * c.step));
-    EXPECT_EQ(StripColours(), expected);
+    std::set<COLORREF> ramp;
+    for (int j = 0; j < 16; ++j) ramp.insert((RGB(1, 1, 1) * (255 - j * c.step)) & c.channels);
+    EXPECT_EQ(StripColours(), ramp) << "entry " << c.selection << ", bright " << c.bright;
   }
-}
-
-TEST_F(StereogramDotsTest, EachListEntryLightsItsOwnChannels) {
-  const COLORREF brightest[8] = {RGB(255, 255, 255), RGB(0, 0, 255),    RGB(255, 0, 0),
-                                 RGB(255, 0, 255),   RGB(0, 255, 0),    RGB(0, 255, 255),
-                                 RGB(255, 255, 0),   RGB(255, 255, 255)};
-  for (int entry = 0; entry < 8; ++entry) {
-    const DotPalette palette = BuildDotPalette(entry, 0);
-    EXPECT_EQ(palette.colors[15], brightest[entry]) << entry;
-    // Darkest shade: 15 in each lit channel.
-    EXPECT_EQ(palette.colors[0],
-              RGB(brightest[entry] & 0xFF ? 15 : 0, brightest[entry] & 0xFF00 ? 15 : 0,
-                  brightest[entry] & 0xFF0000 ? 15 : 0))
-        << entry;
-  }
-  // Any answer outside 0..7 is grey, however large.
-  for (LRESULT stray : {LRESULT{-1}, LRESULT{8}, LRESULT{-8}, LRESULT{0x100000005}}) {
-    EXPECT_EQ(BuildDotPalette(stray, 1).colors[0], RGB(105, 105, 105)) << stray;
-    EXPECT_EQ(BuildDotPalette(stray, 1).colors[15], RGB(255, 255, 255)) << stray;
-  }
-}
-
-// The renderer asks the list itself: black, white and no selection draw the same grey dots.
-TEST_F(StereogramDotsTest, BlackWhiteAndNoSelectionGiveTheSameGreyPicture) {
-  SelectDotColor(0);
-  RenderStereogram(window);
-  const auto black = ArtArea();
-  for (COLORREF c : StripColours()) {
-    EXPECT_EQ(c & 0xFF, (c >> 8) & 0xFF);
-    EXPECT_EQ(c & 0xFF, (c >> 16) & 0xFF);
-  }
-  SelectDotColor(7);
-  RenderStereogram(window);
-  EXPECT_TRUE(ArtArea() == black);
-  SelectDotColor(-1);
   ASSERT_EQ(SendMessageA(dotList, CB_GETCURSEL, 0, 0), CB_ERR);
-  RenderStereogram(window);
-  EXPECT_TRUE(ArtArea() == black);
-  SelectDotColor(2);
-  RenderStereogram(window);
-  EXPECT_FALSE(ArtArea() == black);
+}
+
+// Any answer of the list outside 0..7, however large, gives grey.
+TEST(DotPaletteTest, StrayListAnswersGiveGrey) {
+  for (LRESULT stray : {LRESULT{8}, LRESULT{-8}, LRESULT{0x100000005}})
+    EXPECT_EQ(BuildDotPalette(stray, 1).colors[0], RGB(105, 105, 105)) << stray;
 }
 
 }  // namespace

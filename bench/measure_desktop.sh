@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# Measures the desktop program under Xvfb: the time from process start to the first repaint
+# on the screen (median of 10 starts), the peak resident memory after start and after a
+# typical session (paint, render, the save chooser opened and cancelled), and the time of a
+# painting pointer move (the paint_move_bench benchmark, offscreen).
+#
+# Usage: bench/measure_desktop.sh [BUILD_DIR]   (default: build)
+set -euo pipefail
+build=$(cd "${1:-build}" && pwd)
+velmora=$build/velmora
+[ -x "$velmora" ] || { echo "missing $velmora: run make build first"; exit 1; }
+
+work=$(mktemp -d /tmp/velmora-bench-XXXXXX)
+mkdir -p "$work/run"
+chmod 700 "$work/run"
+export HOME=$work XDG_CONFIG_HOME=$work XDG_RUNTIME_DIR=$work/run
+unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+xvfb_pid=""
+app_pid=""
+cleanup() {
+  set +e
+  if [ -n "$app_pid" ]; then kill "$app_pid" 2>/dev/null; wait "$app_pid" 2>/dev/null; fi
+  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Xvfb picks a display number that nobody uses and tells it through a pipe.
+Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$work/display" >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+display=$(head -1 "$work/display")
+[ -n "$display" ] || { echo "Xvfb did not start"; exit 1; }
+export DISPLAY=":$display"
+for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+peak_kib() { awk '/VmHWM/ {print $2}' "/proc/$1/status"; }
+median() { sort -n | awk '{a[NR] = $1} END {print (NR % 2) ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2}'; }
+
+# Start to first paint: the program prints the realtime clock when its first repaint has
+# reached the screen (VELMORA_TRACE_FIRST_PAINT).
+: >"$work/starts"
+: >"$work/peaks"
+for i in $(seq 10); do
+  start=$(date +%s%N)
+  VELMORA_TRACE_FIRST_PAINT=1 "$velmora" 2>"$work/trace.$i" &
+  app_pid=$!
+  for _ in $(seq 1000); do grep -qs '^first-paint' "$work/trace.$i" && break; sleep 0.01; done
+  painted=$(awk '/^first-paint/ {print $2}' "$work/trace.$i")
+  [ -n "$painted" ] || { echo "no first paint in run $i:"; cat "$work/trace.$i"; exit 1; }
+  awk -v a="$start" -v b="$painted" 'BEGIN {printf "%.1f\n", (b - a) / 1e6}' >>"$work/starts"
+  sleep 0.3
+  peak_kib "$app_pid" >>"$work/peaks"
+  kill "$app_pid"
+  wait "$app_pid" 2>/dev/null || true
+  app_pid=""
+done
+echo "start to first paint: median $(median <"$work/starts") ms (runs: $(tr '\n' ' ' <"$work/starts"))"
+echo "peak resident memory after start: median $(($(median <"$work/peaks" | cut -d. -f1) / 1024)) MiB"
+
+# A typical session for the peak memory: paint a stroke, render, open the save chooser.
+cd "$work"
+"$velmora" 2>/dev/null &
+app_pid=$!
+main=""
+for _ in $(seq 200); do
+  main=$(xdotool search --onlyvisible --name '^Velmora Ver\.2$' 2>/dev/null | head -1 || true)
+  [ -n "$main" ] && break
+  sleep 0.05
+done
+eval "$(xdotool getwindowgeometry --shell "$main")"
+cx=$X
+cy=$((Y + HEIGHT - 440))
+xdotool mousemove $((cx + 134)) $((cy + 130)) mousedown 1 mousemove $((cx + 200)) $((cy + 130)) mouseup 1
+xdotool mousemove $((cx + 451)) $((cy + 18)) click 1
+sleep 0.3
+xdotool mousemove $((cx + 25)) $((Y + (HEIGHT - 440) / 2)) click 1
+sleep 0.3
+xdotool key a Down Return
+sleep 1.5
+echo "peak resident memory after a session with the save chooser: $(($(peak_kib "$app_pid") / 1024)) MiB"
+kill "$app_pid"
+wait "$app_pid" 2>/dev/null || true
+app_pid=""
+
+if [ -x "$build/bench/paint_move_bench" ]; then
+  "$build/bench/paint_move_bench" --benchmark_repetitions=10 \
+    --benchmark_report_aggregates_only=true 2>/dev/null | grep -E 'Benchmark|median'
+fi

@@ -1,0 +1,181 @@
+#!/usr/bin/env bash
+# A new user's first session with the desktop program, under Xvfb and driven with xdotool:
+# paint with both buttons after picking colours on the palette bar, render, save the picture
+# and the data through the real choosers by typing names, copy the picture and paste it from
+# another program (xclip) while velmora runs, then close the window and answer the question
+# about unsaved data, first No, then Yes.
+#
+# Usage: desktop_session_test.sh BUILD_DIR
+set -euo pipefail
+
+build=$(cd "$1" && pwd)
+velmora=$build/velmora
+here=$(cd "$(dirname "$0")" && pwd)
+[ -x "$velmora" ] || { echo "missing $velmora"; exit 1; }
+for tool in Xvfb xdotool xclip xdpyinfo python3 identify compare; do
+  command -v "$tool" >/dev/null || { echo "missing $tool (scripts/install-deps.sh)"; exit 1; }
+done
+
+work=$(mktemp -d /tmp/velmora-e2e-XXXXXX)
+mkdir -p "$work/home" "$work/config" "$work/run" "$work/files"
+chmod 700 "$work/run"
+export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run
+unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+
+xvfb_pid=""
+velmora_pid=""
+cleanup() {
+  set +e
+  if [ -n "$velmora_pid" ]; then kill "$velmora_pid" 2>/dev/null; wait "$velmora_pid" 2>/dev/null; fi
+  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*"
+  [ -s "$work/velmora.log" ] && sed 's/^/velmora: /' "$work/velmora.log" | tail -20
+  kill -0 "$xvfb_pid" 2>/dev/null || { echo "Xvfb on $DISPLAY has ended:"; cat "$work/xvfb.log"; }
+  [ -n "${DISPLAY:-}" ] && import -window root "$work/failure.png" 2>/dev/null &&
+    cp "$work/failure.png" "$build/e2e-failure.png" && echo "screen saved to $build/e2e-failure.png"
+  exit 1
+}
+
+# Xvfb picks a display number that nobody uses and tells it through a pipe.
+Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$work/display" >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+display=$(head -1 "$work/display")
+[ -n "$display" ] || fail "Xvfb did not start"
+export DISPLAY=":$display"
+for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start"
+
+# Waits (up to 20 s) for a visible window whose title matches, and prints its id.
+window_named() {
+  local id=""
+  for _ in $(seq 200); do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+# Waits until no visible window has that title.
+window_gone() {
+  for _ in $(seq 200); do
+    xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
+    sleep 0.1
+  done
+  return 1
+}
+# Gives a dialog the keyboard, as clicking into it would.
+focus() {
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  xdotool mousemove $((X + WIDTH / 2)) $((Y + 12))
+  xdotool windowfocus --sync "$1"
+}
+
+cd "$work/files"
+"$velmora" >"$work/velmora.log" 2>&1 &
+velmora_pid=$!
+main=$(window_named '^Velmora Ver\.2$') || fail "the main window did not appear"
+eval "$(xdotool getwindowgeometry --shell "$main")"
+# The client area is 496 x 440 below the menu bar.
+cx=$X
+cy=$((Y + HEIGHT - 440))
+menu_y=$((Y + (HEIGHT - 440) / 2))
+[ "$WIDTH" -eq 496 ] || fail "window width $WIDTH, expected 496"
+
+at() { echo $((cx + $1)) $((cy + $2)); }
+cell() { at $((8 + 12 * $1 + 6)) $((58 + 12 * $2 + 6)); }
+drag_cells() {  # button row first-column last-column
+  xdotool mousemove $(cell "$3" "$2") mousedown "$1"
+  for c in $(seq "$3" "$4"); do xdotool mousemove $(cell "$c" "$2"); done
+  xdotool mouseup "$1"
+}
+file_menu() {  # then the keys that choose the item
+  xdotool mousemove $((cx + 25)) "$menu_y" click 1
+  sleep 0.3
+  xdotool key --delay 80 "$@"
+}
+choose_file() {  # chooser title, typed name
+  local chooser
+  chooser=$(window_named "^$1\$") || fail "no chooser titled $1"
+  focus "$chooser"
+  xdotool key ctrl+a
+  xdotool type --delay 15 "$2"
+  xdotool key Return
+  window_gone "^$1\$" || fail "the chooser $1 stayed open"
+}
+
+# Paint: green (level 4) for the left button, white (level 7) for the right one.
+xdotool mousemove $(at 180 43) click 1
+xdotool mousemove $(at 228 43) click 3
+drag_cells 1 5 10 14
+drag_cells 3 8 10 14
+
+# Render, then save the picture and the data by typing names into the choosers.
+xdotool mousemove $(at 451 18) click 1
+sleep 0.3
+file_menu a Down Return
+choose_file 'ＢＭＰファイルのセーブ' "$work/files/art"
+file_menu a Return
+choose_file 'データの保存' "$work/files/grid"
+
+[ -f art.bmp ] || fail "art.bmp was not written"
+[ "$(stat -c %s art.bmp)" -eq 721974 ] || fail "art.bmp has $(stat -c %s art.bmp) bytes"
+python3 - art.bmp <<'PY' || fail "art.bmp header"
+import struct, sys
+d = open(sys.argv[1], "rb").read(54)
+assert d[:2] == b"BM", d[:2]
+size, off = struct.unpack_from("<I", d, 2)[0], struct.unpack_from("<I", d, 10)[0]
+w, h, planes, bits, comp = struct.unpack_from("<iiHHI", d, 18)
+assert (size, off, w, h, planes, bits, comp) == (721974, 54, 480, 376, 1, 32, 0), \
+    (size, off, w, h, planes, bits, comp)
+PY
+[ -f grid.dat ] || fail "grid.dat was not written"
+python3 - grid.dat <<'PY' || fail "grid.dat contents"
+import sys
+d = open(sys.argv[1], "rb").read()
+assert len(d) == 1200, len(d)
+want = bytearray(1200)
+for c in range(10, 15):
+    want[5 * 40 + c] = 4
+    want[8 * 40 + c] = 7
+bad = [(i // 40, i % 40, d[i], want[i]) for i in range(1200) if d[i] != want[i]]
+assert not bad, bad[:5]
+PY
+
+# Copy, and paste into another program while velmora runs.
+file_menu Down Down Down Return
+sleep 0.5
+xclip -selection clipboard -t TARGETS -o | grep -qx image/png || fail "no image on the clipboard"
+xclip -selection clipboard -t image/png -o >clip.png
+[ "$(identify -format %wx%h clip.png)" = 480x376 ] || fail "pasted picture is not 480 x 376"
+diff_pixels=$(compare -metric AE -alpha off clip.png art.bmp null: 2>&1 || true)
+[ "$diff_pixels" = 0 ] || fail "pasted picture differs from the saved one in $diff_pixels pixels"
+
+# Back to the grid; one more stroke makes the data unsaved; the close box asks, No keeps
+# the window.
+xdotool mousemove $(at 451 44) click 1
+xdotool mousemove $(at 228 43) click 1
+drag_cells 1 20 20 22
+python3 "$here/close_window.py" "$main"
+box=$(window_named '^Velmora$') || fail "closing did not ask about unsaved data"
+focus "$box"
+xdotool key n
+window_gone '^Velmora$' || fail "the question stayed after No"
+kill -0 "$velmora_pid" || fail "velmora ended after No"
+xdotool search --onlyvisible --name '^Velmora Ver\.2$' >/dev/null || fail "window gone after No"
+
+python3 "$here/close_window.py" "$main"
+box=$(window_named '^Velmora$') || fail "the second close did not ask"
+focus "$box"
+xdotool key y
+status=0
+for _ in $(seq 100); do kill -0 "$velmora_pid" 2>/dev/null || break; sleep 0.1; done
+wait "$velmora_pid" || status=$?
+velmora_pid=""
+[ "$status" -eq 0 ] || fail "velmora exited with $status"
+echo "desktop session: ok"

@@ -1,15 +1,11 @@
 // A whole run of the program on the headless backend, played as a user would play it: WinMain
 // starts, and whenever its loop waits for input the next step of the session supplies a
-// message (a pointer move, a click, a menu command, a key) or acts between two messages (picks
-// a list entry, checks the state). When the steps run out the backend sends the close request
-// that ends the session.
+// message or acts between two messages (checks the state, scripts an answer). When the steps
+// run out the backend sends the close request that ends the session.
 #pragma once
-
-#include <gtest/gtest.h>
 
 #include <deque>
 #include <functional>
-#include <optional>
 
 #include "canvas/app_state.h"
 #include "platform/headless/headless.h"
@@ -22,7 +18,6 @@
 
 namespace shell_testing {
 
-// The main window while the session runs.
 inline HWND MainWindow() { return headless::FindTopLevel("VELMORA2"); }
 inline HWND Control(int id) { return GetDlgItem(MainWindow(), id); }
 
@@ -33,76 +28,63 @@ inline COLORREF ClientPixel(int x, int y) {
   return c;
 }
 
+// Runs WinMain with a fresh program state; `input` plays the user. Returns the exit code.
+inline int RunProgram(std::function<bool(MSG*)> input) {
+  AppState = AppStateRecord{};
+  static HINSTANCE module = CreateModuleInstance(&ProgramResources);
+  headless::SetInputSource(std::move(input));
+  char commandLine[] = "";
+  return WinMain(module, nullptr, commandLine, SW_SHOWDEFAULT);
+}
+
 class Session {
  public:
-  using Step = std::function<std::optional<MSG>()>;
+  // A step returns the next message, or acts between two messages and returns a message 0.
+  using Step = std::function<MSG()>;
 
-  // A message to the main window.
-  Session& Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
-    return Add([=] {
-      return std::optional<MSG>(MSG{MainWindow(), message, wParam, lParam, 0, {}});
-    });
-  }
-  Session& Move(int x, int y) { return Send(WM_MOUSEMOVE, 0, MAKELPARAM(x, y)); }
-  // A press and release at (x, y), after the move that brings the pointer there.
-  Session& LeftClickAt(int x, int y) {
-    return Move(x, y)
-        .Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y))
-        .Send(WM_LBUTTONUP, 0, MAKELPARAM(x, y));
-  }
-  Session& RightClickAt(int x, int y) {
-    return Move(x, y)
-        .Send(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(x, y))
-        .Send(WM_RBUTTONUP, 0, MAKELPARAM(x, y));
-  }
-  // A menu item chosen (or any command sent as the menu sends it).
-  Session& Menu(int command) { return Send(WM_COMMAND, MAKEWPARAM(command, 0), 0); }
-  // A left click on a child control, as the two messages the control receives.
-  Session& Click(int controlId) {
-    for (int i = 0; i < 2; ++i)
-      Add([=] { return std::optional<MSG>(headless::ClickMessages(Control(controlId))[i]); });
-    return *this;
-  }
-  // Alt + character typed while `focusId`'s control (0: the main window) has the focus.
-  Session& AltKey(char character, int focusId = 0) {
-    return Add([=] {
-      return std::optional<MSG>(
-          headless::AltCharMessage(focusId ? Control(focusId) : MainWindow(), character));
-    });
-  }
-  Session& PickDotColor(int index) {
-    return Do([=] { EXPECT_TRUE(headless::PickListEntry(AppState.DotColorList, index)); });
-  }
-  // Runs between two messages: checks, or direct user actions.
-  Session& Do(std::function<void()> action) {
-    return Add([action] {
-      action();
-      return std::optional<MSG>();
-    });
-  }
   Session& Add(Step step) {
     steps_.push_back(std::move(step));
     return *this;
   }
+  Session& Do(std::function<void()> action) {
+    return Add([action] {
+      action();
+      return MSG{};
+    });
+  }
+  Session& Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+    return Add([=] { return MSG{MainWindow(), message, wParam, lParam, 0, {}}; });
+  }
+  Session& Menu(int command) { return Send(WM_COMMAND, MAKEWPARAM(command, 0)); }
+  Session& Move(int x, int y) { return Send(WM_MOUSEMOVE, 0, MAKELPARAM(x, y)); }
+  // Move to (x, y), press and release the left (or right) button there.
+  Session& ClickAt(int x, int y, bool right = false) {
+    const LPARAM at = MAKELPARAM(x, y);
+    return Move(x, y)
+        .Send(right ? WM_RBUTTONDOWN : WM_LBUTTONDOWN, right ? MK_RBUTTON : MK_LBUTTON, at)
+        .Send(right ? WM_RBUTTONUP : WM_LBUTTONUP, 0, at);
+  }
+  // A left click on a child control, as the two messages the control receives.
+  Session& Click(int id) {
+    Add([=] { return headless::ClickMessages(Control(id))[0]; });
+    return Add([=] { return headless::ClickMessages(Control(id))[1]; });
+  }
+  // Alt + character typed while control `focusId` (0: the main window) has the focus.
+  Session& AltKey(char c, int focusId = 0) {
+    return Add(
+        [=] { return headless::AltCharMessage(focusId ? Control(focusId) : MainWindow(), c); });
+  }
 
-  // Runs WinMain from a fresh process state; returns its exit code.
   int Run() {
     headless::Reset();
-    AppState = AppStateRecord{};
-    static HINSTANCE module = CreateModuleInstance(&ProgramResources);
-    headless::SetInputSource([this](MSG* msg) {
+    return RunProgram([this](MSG* msg) {
       while (!steps_.empty()) {
-        Step step = std::move(steps_.front());
+        *msg = steps_.front()();
         steps_.pop_front();
-        if (std::optional<MSG> m = step()) {
-          *msg = *m;
-          return true;
-        }
+        if (msg->message) return true;
       }
       return false;
     });
-    char commandLine[] = "";
-    return WinMain(module, nullptr, commandLine, SW_SHOWDEFAULT);
   }
 
  private:

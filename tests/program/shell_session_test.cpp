@@ -1,9 +1,14 @@
-// Whole runs of the program from WinMain to its exit code: start and first paint, painting,
-// the unsaved-data question on every way out, the data file, About, help and accelerators.
+// Whole runs of the program from WinMain to its exit code, played as a user: start and first
+// paint, picking and painting, the unsaved-data question on every way out, the data file, the
+// options, the views and their repaints, About, help and the accelerators.
 #include <gtest/gtest.h>
+
+#include <cstdio>
+#include <tuple>
 
 #include "editor/cell_grid.h"
 #include "editor/depth_colors.h"
+#include "platform/headless/headless_clipboard.h"
 #include "platform/headless/headless_dialogs.h"
 #include "platform/headless/headless_file_dialogs.h"
 #include "platform/headless/headless_message_boxes.h"
@@ -19,75 +24,75 @@ using headless::DialogAction;
 namespace {
 
 constexpr COLORREF kGrey = RGB(192, 192, 192);
-constexpr const char* kDiscardQuestion =
-    "編集中の元データが保存されていません。\n保存されていないデータは消去します。\n"
-    "よろしいですか？";
 
-// Client point over the centre of grid cell (column, row).
+// Client points over the centre of grid cell (column, row) and of a palette swatch.
 int CellX(int column) { return 8 + 12 * column + 6; }
 int CellY(int row) { return 58 + 12 * row + 6; }
+int SwatchX(int level) { return 108 + 16 * level + 8; }
+constexpr int kSwatchY = 43;
 
-TEST(ShellSessionTest, StartRegistersCreatesAndPaintsBeforeTheLoopAndCloseEndsWithZero) {
+// Every pixel of the window's client area and of the Canvas.
+std::pair<std::vector<std::uint32_t>, std::vector<std::uint32_t>> AllPixels() {
+  return {headless::ToWindow(MainWindow())->client.pixels,
+          raster::ToDc(AppState.Canvas)->bitmap->surface.pixels};
+}
+
+// The width x height block of the client at (8,58) shows the Canvas from row `top`.
+void ExpectViewShows(int top, int width, int height) {
+  HDC dc = GetDC(MainWindow());
+  int differing = 0;
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x)
+      differing += GetPixel(dc, 8 + x, 58 + y) != GetPixel(AppState.Canvas, x, top + y);
+  ReleaseDC(MainWindow(), dc);
+  EXPECT_EQ(differing, 0) << "view of the Canvas from row " << top;
+}
+
+TEST(ShellSessionTest, StartBuildsWindowAndControlsPaintsOnceBeforeTheLoopAndExitsCleanly) {
   Session session;
   session.Do([] {
     HWND main = MainWindow();
     ASSERT_NE(main, nullptr);
-    const WNDCLASSEXA* wc = headless::RegisteredClass("VELMORA2");
-    ASSERT_NE(wc, nullptr);
-    EXPECT_EQ(wc->cbSize, sizeof(WNDCLASSEXA));
-    EXPECT_EQ(wc->style, 3u);
-    EXPECT_EQ(wc->lpfnWndProc, &MainWndProc);
-    EXPECT_EQ(wc->cbClsExtra | wc->cbWndExtra, 0);
-    EXPECT_EQ(wc->hInstance, AppState.Instance);
-    EXPECT_EQ(wc->hIcon, LoadIconA(AppState.Instance, MAKEINTRESOURCEA(131)));
-    EXPECT_EQ(wc->hIconSm, LoadIconA(AppState.Instance, MAKEINTRESOURCEA(132)));
-    EXPECT_NE(wc->hIcon, wc->hIconSm);
-    EXPECT_EQ(wc->hCursor, LoadCursorA(nullptr, IDC_ARROW));
-    EXPECT_EQ(reinterpret_cast<UINT_PTR>(wc->hbrBackground), 1u);
-    EXPECT_EQ(wc->lpszMenuName, MAKEINTRESOURCEA(109));
-
-    const headless::Window& w = *headless::ToWindow(main);
-    EXPECT_EQ(w.text, "Velmora Ver.2");
-    EXPECT_EQ(w.style, static_cast<DWORD>(WS_OVERLAPPEDWINDOW));
-    EXPECT_EQ((std::array<int, 4>{w.x, w.y, w.width, w.height}),
-              (std::array<int, 4>{60, 60, 504, 486}));
-    EXPECT_TRUE(w.visible);
-    ASSERT_NE(headless::MenuOf(main), nullptr);
     EXPECT_EQ(headless::MenuOf(main)->id, 109);
+    const headless::Window& w = *headless::ToWindow(main);
+    EXPECT_EQ(std::tie(w.text, w.style, w.x, w.y, w.width, w.height, w.visible),
+              std::tuple("Velmora Ver.2", WS_OVERLAPPEDWINDOW, 60, 60, 504, 486, true));
+    std::vector<std::string> controls;  // class, style, text, id, position and size
+    for (HWND c : headless::Children(main)) {
+      const headless::Window& k = *headless::ToWindow(c);
+      char line[200];
+      std::snprintf(line, sizeof line, "%s %X %s %d %d,%d %dx%d", k.className.c_str(),
+                    static_cast<unsigned>(k.style), k.text.c_str(), k.id, k.x, k.y, k.width,
+                    k.height);
+      controls.push_back(line);
+      EXPECT_EQ(k.font, AppState.ControlFont);
+    }
+    EXPECT_EQ(controls, (std::vector<std::string>{
+                            "BUTTON 50000002 大きいサイズ 201 8,8 100x20",
+                            "BUTTON 50000002 明るく作図 202 110,8 100x20",
+                            "STATIC 50000000 色 203 210,11 12x16",
+                            "COMBOBOX 50200843 赤 204 224,8 60x160",
+                            "BUTTON 50000002 マーカーを中に 205 300,8 110x20",
+                            "BUTTON 50000000 ３Ｄ作図 206 414,8 74x20",
+                            "BUTTON 50000000 編集画面 207 414,34 74x20",
+                        }));
 
-    // Creation, size and first paint came before the loop took its first message.
-    std::vector<UINT> order;
-    for (const auto& m : headless::DeliveredMessages())
-      if (m.hwnd == main &&
-          (m.message == WM_CREATE || m.message == WM_SIZE || m.message == WM_PAINT))
-        order.push_back(m.message);
-    EXPECT_EQ(order, (std::vector<UINT>{WM_CREATE, WM_SIZE, WM_PAINT}));
-    EXPECT_EQ(AppState.ClientWidth, 496);
-    EXPECT_EQ(AppState.ClientHeight, 440);
-
-    EXPECT_EQ(AppState.ViewMode, VIEW_EDIT);
-    EXPECT_EQ(AppState.DataSaved, 1);
-    EXPECT_EQ(AppState.LeftColor, 1);
-    EXPECT_EQ(AppState.RightColor, 2);
-    EXPECT_EQ(AppState.LargeSize | AppState.Bright | AppState.MarkersInside, 0);
-    EXPECT_EQ(AppState.FirstPaintDone, 1);
-    EXPECT_EQ(SendMessageA(AppState.DotColorList, CB_GETCOUNT, 0, 0), 8);
+    // The first paint came before the loop's first message: the list filled, the water blue
+    // selected, and the Canvas grey with the empty grid.
+    EXPECT_EQ(headless::ToWindow(AppState.DotColorList)->entries,
+              (std::vector<std::string>{"黒", "青", "赤", "桃色", "緑色", "水色", "黄色", "白"}));
     EXPECT_EQ(SendMessageA(AppState.DotColorList, CB_GETCURSEL, 0, 0), 5);
-
-    // The Canvas: grey everywhere but the black grid with its white lines.
+    EXPECT_EQ(std::tie(AppState.ViewMode, AppState.DataSaved, AppState.LeftColor,
+                       AppState.RightColor, AppState.ClientWidth, AppState.ClientHeight),
+              std::tuple(VIEW_EDIT, 1, 1, 2, 496, 440));
     EXPECT_EQ(GetPixel(AppState.Canvas, 599, 825), kGrey);
-    EXPECT_EQ(GetPixel(AppState.Canvas, 540, 100), kGrey);
     EXPECT_EQ(GetPixel(AppState.Canvas, 0, 0), RGB(0, 0, 0));
     EXPECT_EQ(GetPixel(AppState.Canvas, 48, 5), RGB(255, 255, 255));
-    // The window: the grid at (8,58), grey around it, the class background above row 56 and
-    // the eight swatches of the palette bar.
-    EXPECT_EQ(ClientPixel(8, 58), RGB(0, 0, 0));
-    EXPECT_EQ(ClientPixel(8 + 48, 58 + 5), RGB(255, 255, 255));
+    ExpectViewShows(0, 480, 360);
     EXPECT_EQ(ClientPixel(492, 300), kGrey);
-    EXPECT_EQ(ClientPixel(4, 430), kGrey);
-    EXPECT_EQ(ClientPixel(494, 54), RGB(200, 200, 200));
+    EXPECT_EQ(ClientPixel(494, 54), RGB(200, 200, 200));  // the class background
     for (int level = 0; level < 8; ++level)
-      EXPECT_EQ(ClientPixel(108 + 16 * level + 8, 43), DepthColorRef(level)) << level;
+      EXPECT_EQ(ClientPixel(SwatchX(level), kSwatchY), DepthColorRef(level)) << level;
   });
   EXPECT_EQ(session.Run(), 0);
   EXPECT_TRUE(headless::MessageBoxCalls().empty());
@@ -96,172 +101,180 @@ TEST(ShellSessionTest, StartRegistersCreatesAndPaintsBeforeTheLoopAndCloseEndsWi
   EXPECT_EQ(raster::LiveContextCount(), 0);
 }
 
-TEST(ShellSessionTest, PressAndDragPaintCellsAndEveryWayOutAsksUntilSaved) {
-  testing_support::TempFolder folder;
-  Session session;
-  session.Move(CellX(10), CellY(5))
-      .Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(CellX(10), CellY(5)))
-      .Move(CellX(11), CellY(5))
-      .Move(CellX(12), CellY(6))
-      .Send(WM_LBUTTONUP)
-      .Move(CellX(13), CellY(6))  // released: no longer paints
-      .RightClickAt(CellX(20), CellY(20))
-      .Do([] {
-        EXPECT_EQ(ReadCellLevel(10, 5), 1);
-        EXPECT_EQ(ReadCellLevel(11, 5), 1);
-        EXPECT_EQ(ReadCellLevel(12, 6), 1);
-        EXPECT_EQ(ReadCellLevel(13, 6), 0);
-        EXPECT_EQ(ReadCellLevel(20, 20), 2);
-        EXPECT_EQ(ClientPixel(CellX(12), CellY(6)), DepthColorRef(1));
-        EXPECT_EQ(AppState.DataSaved, 0);
-        EXPECT_EQ(AppState.LeftDown | AppState.RightDown, 0);
-        // A box that could not be shown answers 0: that is no consent either.
-        headless::ScriptMessageBoxAnswers({IDNO, IDNO, 0});
-      })
-      .Send(WM_CLOSE)
-      .Menu(IDM_EXIT)
-      .Send(WM_CLOSE)
-      .Do([&] {
-        ASSERT_NE(MainWindow(), nullptr);
-        EXPECT_EQ(AppState.DataSaved, 0);
-        EXPECT_EQ(ReadCellLevel(12, 6), 1);
-        EXPECT_EQ(ClientPixel(CellX(12), CellY(6)), DepthColorRef(1));
-        headless::ScriptFileChoice(folder / "grid");
-      })
-      .Menu(IDM_SAVE_DATA)  // never asks
-      .Menu(IDM_EXIT);      // saved: asks nothing
-  EXPECT_EQ(session.Run(), 0);
-  EXPECT_TRUE(headless::Windows().empty());
-  const auto& boxes = headless::MessageBoxCalls();
-  ASSERT_EQ(boxes.size(), 3u);
-  for (const auto& box : boxes) {
-    EXPECT_EQ(box.text, kDiscardQuestion);
-    EXPECT_EQ(box.caption, "Velmora");
-    EXPECT_EQ(box.flags, 36u);
-    EXPECT_NE(box.owner, nullptr);
-  }
-  const auto bytes = testing_support::ReadBytes(folder / "grid.dat");
-  ASSERT_EQ(bytes.size(), 1200u);
-  EXPECT_EQ(bytes[5 * 40 + 10], 1);
-  EXPECT_EQ(bytes[20 * 40 + 20], 2);
-}
-
-TEST(ShellSessionTest, OpeningOverUnsavedDataAsksFirstAndNoLeavesEverythingAlone) {
+TEST(ShellSessionTest, PaintingAsksOnEveryWayOutUntilOpenedOrSavedAndTheArtViewIgnoresClicks) {
   testing_support::TempFolder folder;
   std::vector<unsigned char> stored(1200);
   for (int i = 0; i < 1200; ++i) stored[i] = static_cast<unsigned char>((i / 3) % 8);
   testing_support::WriteBytes(folder / "stored.dat", stored);
-
-  Session session;
-  session.Do([&] { headless::ScriptFileChoice(folder / "stored.dat"); })
-      .LeftClickAt(CellX(5), CellY(0))
-      .Menu(IDM_OPEN_DATA)  // No: no chooser, nothing changes
-      .Do([] {
-        EXPECT_TRUE(headless::FileChooserCalls().empty());
-        EXPECT_EQ(ReadCellLevel(5, 0), 1);
-        EXPECT_EQ(AppState.DataSaved, 0);
-        headless::ScriptMessageBoxAnswers({IDYES});
-      })
-      .Click(IDC_RENDER)
-      .Menu(IDM_OPEN_DATA)  // Yes: the stored grid replaces the painted one
-      .Do([&] {
-        ASSERT_EQ(headless::FileChooserCalls().size(), 1u);
-        EXPECT_FALSE(headless::FileChooserCalls()[0].save);
-        for (int i = 0; i < 1200; i += 37) EXPECT_EQ(ReadCellLevel(i % 40, i / 40), stored[i]) << i;
-        EXPECT_EQ(AppState.DataSaved, 1);
-        EXPECT_EQ(AppState.ViewMode, VIEW_EDIT);
-        EXPECT_EQ(ClientPixel(CellX(7), CellY(2)), DepthColorRef(stored[2 * 40 + 7]));
-      })
-      .Menu(IDM_OPEN_DATA)  // saved data: no question, and a cancelled chooser changes nothing
-      .Do([&] {
-        EXPECT_EQ(headless::FileChooserCalls().size(), 2u);
-        EXPECT_EQ(ReadCellLevel(7, 2), stored[2 * 40 + 7]);
-      });
-  EXPECT_EQ(session.Run(), 0);
-  EXPECT_EQ(headless::MessageBoxCalls().size(), 2u);
-}
-
-TEST(ShellSessionTest, SwatchesPickEachButtonsColourOnlyInTheEditView) {
-  Session session;
-  session.LeftClickAt(108 + 16 * 4 + 8, 43)
-      .RightClickAt(108 + 16 * 7 + 8, 43)
-      .Do([] {
-        EXPECT_EQ(AppState.LeftColor, 4);
-        EXPECT_EQ(AppState.RightColor, 7);
-        EXPECT_EQ(AppState.DataSaved, 1);  // a pick is no edit
-      })
-      .LeftClickAt(CellX(6), CellY(6))
-      .RightClickAt(CellX(7), CellY(6))
-      .Click(IDC_RENDER)
-      .LeftClickAt(108 + 16 * 0 + 8, 43)
-      .LeftClickAt(CellX(8), CellY(6))
-      .Do([] {
-        EXPECT_EQ(ReadCellLevel(6, 6), 4);
-        EXPECT_EQ(ReadCellLevel(7, 6), 7);
-        EXPECT_EQ(AppState.LeftColor, 4);  // the picture is shown: no pick, no paint
-        EXPECT_EQ(ReadCellLevel(8, 6), 0);
-        headless::ScriptMessageBoxAnswers({IDYES});
-      });
-  EXPECT_EQ(session.Run(), 0);
-}
-
-TEST(ShellSessionTest, AboutOpensFromTheMenuAndBothAcceleratorsWhereverTheFocusIs) {
   Session session;
   session
+      .ClickAt(SwatchX(4), kSwatchY)  // the left button's colour
+      .ClickAt(SwatchX(7), kSwatchY, true)
+      .Move(CellX(10), CellY(5))
+      .Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(CellX(10), CellY(5)))
+      .Move(CellX(12), CellY(6))
+      .Send(WM_LBUTTONUP)
+      .Move(CellX(13), CellY(6))  // released: no longer paints
+      .ClickAt(CellX(20), CellY(20), true)
       .Do([] {
-        headless::ScriptDialogActions({DialogAction::OkButton, DialogAction::Enter,
-                                       DialogAction::Escape, DialogAction::CloseBox});
+        EXPECT_EQ(std::tuple(ReadCellLevel(10, 5), ReadCellLevel(12, 6), ReadCellLevel(13, 6),
+                             ReadCellLevel(20, 20)),
+                  std::tuple(4, 4, 0, 7));
+        // A box that could not be shown answers 0: that is no consent either.
+        headless::ScriptMessageBoxAnswers({IDNO, IDNO, 0, IDNO, IDYES});
       })
+      .Send(WM_CLOSE)
+      .Menu(IDM_EXIT)
+      .Send(WM_CLOSE)
+      .Menu(IDM_OPEN_DATA)
+      .Click(IDC_RENDER)
+      .ClickAt(SwatchX(0), kSwatchY)
+      .ClickAt(CellX(8), CellY(6))
+      .Do([&] {
+        ASSERT_NE(MainWindow(), nullptr);
+        EXPECT_TRUE(headless::FileChooserCalls().empty());
+        EXPECT_EQ(std::tuple(AppState.DataSaved, AppState.LeftColor, ReadCellLevel(12, 6),
+                             ReadCellLevel(8, 6)),
+                  std::tuple(0, 4, 4, 0));
+        headless::ScriptFileChoice(folder / "stored.dat");
+      })
+      .Menu(IDM_OPEN_DATA)  // Yes: the stored grid replaces the painted one, in the edit view
+      .Do([&] {
+        for (int i = 0; i < 1200; i += 37) EXPECT_EQ(ReadCellLevel(i % 40, i / 40), stored[i]) << i;
+        EXPECT_EQ(std::tie(AppState.DataSaved, AppState.ViewMode), std::tuple(1, VIEW_EDIT));
+        EXPECT_EQ(ClientPixel(CellX(7), CellY(2)), DepthColorRef(stored[2 * 40 + 7]));
+        headless::ScriptFileChoice(folder / "grid");
+      })
+      .ClickAt(CellX(5), CellY(0))
+      .Menu(IDM_SAVE_DATA)  // never asks
+      .Menu(IDM_EXIT);      // saved: asks nothing
+  EXPECT_EQ(session.Run(), 0);
+  EXPECT_TRUE(headless::Windows().empty());
+  ASSERT_EQ(headless::MessageBoxCalls().size(), 5u);
+  for (const auto& box : headless::MessageBoxCalls())
+    EXPECT_EQ(std::tie(box.text, box.caption, box.flags),
+              std::tuple("編集中の元データが保存されていません。\n保存されていないデータは消去"
+                         "します。\nよろしいですか？",
+                         "Velmora", 36u));
+  stored[5] = 4;
+  EXPECT_EQ(testing_support::ReadBytes(folder / "grid.dat"), stored);
+}
+
+TEST(ShellSessionTest, OptionsHelpAboutAndAcceleratorsWhereverTheFocusIsAndTheDefaultHandling) {
+  Session session;
+  std::pair<std::vector<std::uint32_t>, std::vector<std::uint32_t>> pixels;
+  session.Do([&] {
+    headless::ScriptDialogActions({DialogAction::OkButton, DialogAction::Enter,
+                                   DialogAction::Escape, DialogAction::CloseBox});
+    pixels = AllPixels();
+  });
+  const std::pair<int, std::int32_t AppStateRecord::*> options[] = {
+      {IDC_LARGE_SIZE, &AppStateRecord::LargeSize},
+      {IDC_BRIGHT, &AppStateRecord::Bright},
+      {IDC_MARKERS_INSIDE, &AppStateRecord::MarkersInside}};
+  for (const auto& option : options)
+    for (int expected : {1, 0})
+      session.Click(option.first).Do([&, id = option.first, flag = option.second, expected] {
+        EXPECT_EQ(AppState.*flag, expected) << id;
+        EXPECT_EQ(SendMessageA(Control(id), BM_GETCHECK, 0, 0), expected) << id;
+        EXPECT_TRUE(AllPixels() == pixels) << id;  // a toggle draws nothing
+      });
+  session.Menu(IDM_HELP_CONTENTS)
       .Menu(IDM_ABOUT)
       .AltKey('?')
-      .Click(IDC_MARKERS_INSIDE)  // the check box now has the focus
-      .AltKey('/', IDC_MARKERS_INSIDE)
+      .AltKey('/', IDC_MARKERS_INSIDE)  // the check box has the focus since its clicks
       .AltKey('?', IDC_DOT_COLOR)
-      .AltKey('x', IDC_MARKERS_INSIDE);
+      .AltKey('x', IDC_MARKERS_INSIDE)
+      .Do([] {
+        HWND main = MainWindow();
+        const auto& defaulted = headless::DefaultHandledMessages();
+        for (int id : {IDC_COLOR_LABEL, 999}) {
+          MainWndProc(main, WM_COMMAND, MAKEWPARAM(id, 3), 77);
+          const auto& last = defaulted.back();
+          EXPECT_EQ(std::tie(last.hwnd, last.message, last.wParam, last.lParam),
+                    std::tuple(main, WM_COMMAND, MAKEWPARAM(id, 3), 77));
+        }
+        // An erase reports that it erased: the default handling's result comes back unchanged.
+        HDC dc = GetDC(main);
+        EXPECT_EQ(MainWndProc(main, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0), 1);
+        ReleaseDC(main, dc);
+      });
   EXPECT_EQ(session.Run(), 0);
-  const auto& dialogs = headless::DialogCalls();
-  ASSERT_EQ(dialogs.size(), 4u);
-  const INT_PTR results[] = {IDOK, IDOK, IDCANCEL, IDCANCEL};
-  for (std::size_t i = 0; i < dialogs.size(); ++i) {
-    EXPECT_EQ(dialogs[i].templateId, IDD_ABOUT);
-    EXPECT_EQ(dialogs[i].initParam, 0);
-    EXPECT_NE(dialogs[i].owner, nullptr);
-    EXPECT_EQ(dialogs[i].result, results[i]);
-  }
-  EXPECT_EQ(AppState.MarkersInside, 1);
+  ASSERT_EQ(headless::MessageBoxCalls().size(), 1u);
+  const auto& box = headless::MessageBoxCalls()[0];
+  EXPECT_EQ(std::tie(box.text, box.caption, box.flags),
+            std::tuple("ヘルプファイルを必要とするほどの\n"
+                       "難しいプログラムではないので、準備しませんでした。\n"
+                       "（実は間に合わなかっただけです！）\n"
+                       "使い方などはドキュメントファイルをご覧ください。",
+                       "Velmora", 48u));
+  std::vector<INT_PTR> results;  // of the About dialogs, in order
+  for (const auto& d : headless::DialogCalls())
+    results.push_back(d.templateId == IDD_ABOUT ? d.result : -2);
+  EXPECT_EQ(results, (std::vector<INT_PTR>{IDOK, IDOK, IDCANCEL, IDCANCEL}));
   // Translated keys were neither translated further nor dispatched; the unmatched one was.
   int dispatchedKeys = 0;
   for (const auto& m : headless::DeliveredMessages()) dispatchedKeys += m.message == WM_SYSCHAR;
   EXPECT_EQ(dispatchedKeys, 1);
 }
 
-TEST(ShellSessionTest, HelpShowsItsNoticeAndChangesNothing) {
+// The old large picture's dots beyond a small picture show only when the large region is used.
+TEST(ShellSessionTest, RepaintsShowTheCurrentViewAndLargeSizeSwitchedAfterARenderUses600By466) {
+  testing_support::TempFolder folder;
   Session session;
-  session.Menu(IDM_HELP_CONTENTS).Do([] {
-    EXPECT_EQ(AppState.DataSaved, 1);
-    EXPECT_EQ(AppState.ViewMode, VIEW_EDIT);
-  });
+  session.ClickAt(CellX(9), CellY(9))
+      .Do([] { EXPECT_TRUE(headless::PickListEntry(AppState.DotColorList, 2)); })
+      .Send(WM_PAINT)
+      .Do([] { EXPECT_EQ(ReadCellLevel(9, 9), 1); })  // only the first paint clears the Canvas
+      .Click(IDC_RENDER)
+      .Send(WM_PAINT)
+      .Do([&] {
+        EXPECT_EQ(AppState.ViewMode, VIEW_ART);
+        ExpectViewShows(360, 480, 376);
+      })
+      .Click(IDC_EDIT_VIEW)
+      .Do([&] {
+        ExpectViewShows(0, 480, 360);
+        EXPECT_EQ(ClientPixel(8, 58 + 365), kGrey);  // below the grid, the picture is gone
+      })
+      .Send(WM_PAINT)
+      .Do([] {
+        EXPECT_EQ(AppState.ViewMode, VIEW_EDIT);
+        ExpectViewShows(0, 480, 360);
+        EXPECT_EQ(ReadCellLevel(9, 9), 1);
+        EXPECT_EQ(std::pair(SendMessageA(AppState.DotColorList, CB_GETCOUNT, 0, 0),
+                            SendMessageA(AppState.DotColorList, CB_GETCURSEL, 0, 0)),
+                  std::pair(LRESULT{8}, LRESULT{2}));
+        headless::ResizeClient(MainWindow(), 700, 600);
+      })
+      .Click(IDC_LARGE_SIZE)
+      .Click(IDC_RENDER)
+      .Click(IDC_LARGE_SIZE)
+      .Click(IDC_RENDER)
+      .Click(IDC_LARGE_SIZE)
+      .Send(WM_PAINT)
+      .Do([&] {
+        ExpectViewShows(360, 600, 466);
+        EXPECT_NE(ClientPixel(8 + 590, 58 + 200), kGrey);
+        EXPECT_EQ(ClientPixel(8 + 600, 58 + 100), kGrey);
+        EXPECT_EQ(ClientPixel(100, 58 + 466), kGrey);
+        headless::ScriptFileChoice(folder / "large");
+        headless::ScriptMessageBoxAnswers({IDYES});
+      })
+      .Menu(IDM_SAVE_ART)
+      .Menu(IDM_COPY_ART)
+      .Click(IDC_LARGE_SIZE)
+      .Do([&] { headless::ScriptFileChoice(folder / "small"); })
+      .Menu(IDM_SAVE_ART);
   EXPECT_EQ(session.Run(), 0);
-  ASSERT_EQ(headless::MessageBoxCalls().size(), 1u);
-  const auto& box = headless::MessageBoxCalls()[0];
-  EXPECT_EQ(box.text,
-            "ヘルプファイルを必要とするほどの\n"
-            "難しいプログラムではないので、準備しませんでした。\n"
-            "（実は間に合わなかっただけです！）\n"
-            "使い方などはドキュメントファイルをご覧ください。");
-  EXPECT_EQ(box.caption, "Velmora");
-  EXPECT_EQ(box.flags, 48u);
-  EXPECT_NE(box.owner, nullptr);
-}
-
-TEST(ShellSessionTest, AMissingClassNameMeansNoWindowAndExitCodeZero) {
-  static const ModuleResources empty{1041, {}, {}, {}, {}, {}};
-  headless::Reset();
-  AppState = AppStateRecord{};
-  char commandLine[] = "";
-  EXPECT_EQ(WinMain(CreateModuleInstance(&empty), nullptr, commandLine, SW_SHOWDEFAULT), 0);
-  EXPECT_TRUE(headless::Windows().empty());
-  EXPECT_TRUE(headless::DeliveredMessages().empty());
+  for (auto [name, width, height] : {std::tuple("large.bmp", 600, 466), {"small.bmp", 480, 376}}) {
+    const std::vector<unsigned char> bmp = testing_support::ReadBytes(folder / name);
+    ASSERT_GE(bmp.size(), 26u) << name;
+    EXPECT_EQ(std::pair(bmp[18] | bmp[19] << 8, bmp[22] | bmp[23] << 8), std::pair(width, height));
+  }
+  BITMAP copied{};
+  GetObjectA(headless::ClipboardBitmap(), sizeof copied, &copied);
+  EXPECT_EQ(std::pair(copied.bmWidth, copied.bmHeight), std::pair(600, 466));
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 // or a malformed pixel row would only show on screen.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 
 #include "platform/module.h"
@@ -11,33 +10,25 @@
 
 namespace {
 
-HINSTANCE Module() {
-  static HINSTANCE module = CreateModuleInstance(&ProgramResources);
-  return module;
-}
+const HINSTANCE module = CreateModuleInstance(&ProgramResources);
 
-// One line per menu entry: depth, kind, text and command, so that a wrong nesting, a missing
+// One line per menu entry (depth, kind, text, command), so that a wrong nesting, a missing
 // separator or a swapped item shows as a readable difference.
 void Describe(std::span<const MenuEntryResource> entries, int depth, std::string& out) {
   for (const MenuEntryResource& e : entries) {
-    out += std::to_string(depth) + " ";
-    switch (e.kind) {
-      case MenuEntryKind::Popup:
-        out += std::string("popup ") + e.text + "\n";
-        Describe(e.children, depth + 1, out);
-        break;
-      case MenuEntryKind::Item:
-        out += std::string("item ") + e.text + " " + std::to_string(e.command) + "\n";
-        break;
-      case MenuEntryKind::Separator:
-        out += "separator\n";
-        break;
+    out += std::to_string(depth);
+    if (e.kind == MenuEntryKind::Separator) out += " separator\n";
+    if (e.kind == MenuEntryKind::Item)
+      out += std::string(" item ") + e.text + " " + std::to_string(e.command) + "\n";
+    if (e.kind == MenuEntryKind::Popup) {
+      out += std::string(" popup ") + e.text + "\n";
+      Describe(e.children, depth + 1, out);
     }
   }
 }
 
 TEST(ShellResourcesTest, MenuBarHasEveryItemWithItsTextNestingAndCommand) {
-  const MenuResource* menu = FindMenuResource(Module(), MAKEINTRESOURCEA(IDR_MAIN));
+  const MenuResource* menu = FindMenuResource(module, MAKEINTRESOURCEA(IDR_MAIN));
   ASSERT_NE(menu, nullptr);
   std::string described;
   Describe(menu->bar, 1, described);
@@ -58,17 +49,13 @@ TEST(ShellResourcesTest, MenuBarHasEveryItemWithItsTextNestingAndCommand) {
 
 TEST(ShellResourcesTest, IconGroupsHoldA32AndA16PixelImageOfSixteenColours) {
   for (int id : {IDI_MAIN_LARGE, IDI_MAIN_SMALL}) {
-    const IconResource* icon = FindIconResource(Module(), MAKEINTRESOURCEA(id));
-    ASSERT_NE(icon, nullptr) << id;
-    ASSERT_EQ(icon->images.size(), 2u);
-    EXPECT_EQ(icon->images[0].size, 32);
-    EXPECT_EQ(icon->images[1].size, 16);
-    for (const IconImageResource& image : icon->images) {
-      const std::size_t n = static_cast<std::size_t>(image.size) * image.size;
-      ASSERT_EQ(std::strlen(image.pixels), n) << id << " " << image.size;
-      for (std::size_t i = 0; i < n; ++i)
-        ASSERT_TRUE(std::strchr("0123456789ABCDEF.", image.pixels[i]))
-            << "pixel " << i << " of " << image.size;
+    const IconResource* icon = FindIconResource(module, MAKEINTRESOURCEA(id));
+    ASSERT_TRUE(icon && icon->images.size() == 2) << id;
+    for (int i : {0, 1}) {
+      const std::string pixels = icon->images[i].pixels;
+      EXPECT_EQ(icon->images[i].size, 32 >> i) << id;
+      EXPECT_EQ(pixels.size(), 1024u >> 2 * i) << id;  // size x size
+      EXPECT_EQ(pixels.find_first_not_of("0123456789ABCDEF."), std::string::npos) << id;
     }
   }
 }

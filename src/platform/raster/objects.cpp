@@ -64,9 +64,11 @@ void Surface::Resize(int w, int h) {
   w = w < 0 ? 0 : w;
   h = h < 0 ? 0 : h;
   std::vector<std::uint32_t> next(static_cast<std::size_t>(w) * h, 0);
-  for (int y = 0; y < h && y < height; ++y)
+  // A zero-width side has no pixel buffer at all (null data), so nothing is copied then.
+  const int kept = w < width ? w : width;
+  for (int y = 0; kept > 0 && y < h && y < height; ++y)
     std::memcpy(next.data() + static_cast<std::size_t>(y) * w, Row(y),
-                sizeof(std::uint32_t) * (w < width ? w : width));
+                sizeof(std::uint32_t) * kept);
   pixels.swap(next);
   width = w;
   height = h;

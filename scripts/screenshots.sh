@@ -9,40 +9,14 @@ build=$(cd "${1:-$root/build}" && pwd)
 velmora=$build/velmora
 [ -x "$velmora" ] || { echo "missing $velmora: run make build first"; exit 1; }
 
-work=$(mktemp -d /tmp/velmora-shots-XXXXXX)
-mkdir -p "$work/run"
-chmod 700 "$work/run"
-export HOME=$work XDG_CONFIG_HOME=$work XDG_RUNTIME_DIR=$work/run
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM
-xvfb_pid=""
-app_pid=""
-cleanup() {
-  set +e
-  if [ -n "$app_pid" ]; then kill "$app_pid" 2>/dev/null; wait "$app_pid" 2>/dev/null; fi
-  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-# Xvfb picks a display number that nobody uses and tells it through a pipe.
-Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-display=$(head -1 "$work/display")
-[ -n "$display" ] || { echo "Xvfb did not start"; exit 1; }
-export DISPLAY=":$display"
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+# shellcheck source=SCRIPTDIR/lib/xvfb.sh
+source "$root/scripts/lib/xvfb.sh"
+xvfb_start velmora-shots || { echo "Xvfb did not start"; exit 1; }
 
 cd "$work"
 "$velmora" 2>/dev/null &
 app_pid=$!
-main=""
-for _ in $(seq 200); do
-  main=$(xdotool search --onlyvisible --name '^Velmora Ver\.2$' 2>/dev/null | head -1 || true)
-  [ -n "$main" ] && break
-  sleep 0.05
-done
-[ -n "$main" ] || { echo "velmora did not show its window"; exit 1; }
+main=$(window_named '^Velmora Ver\.2$') || { echo "velmora did not show its window"; exit 1; }
 eval "$(xdotool getwindowgeometry --shell "$main")"
 cx=$X
 cy=$((Y + HEIGHT - 440))

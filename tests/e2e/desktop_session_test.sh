@@ -16,51 +16,20 @@ for tool in Xvfb xdotool xclip xdpyinfo python3 identify compare; do
   command -v "$tool" >/dev/null || { echo "missing $tool (scripts/install-deps.sh)"; exit 1; }
 done
 
-work=$(mktemp -d /tmp/velmora-e2e-XXXXXX)
-mkdir -p "$work/home" "$work/config" "$work/run" "$work/files"
-chmod 700 "$work/run"
-export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM
-
-xvfb_pid=""
-velmora_pid=""
-cleanup() {
-  set +e
-  if [ -n "$velmora_pid" ]; then kill "$velmora_pid" 2>/dev/null; wait "$velmora_pid" 2>/dev/null; fi
-  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
+# shellcheck source=SCRIPTDIR/../../scripts/lib/xvfb.sh
+source "$here/../../scripts/lib/xvfb.sh"
 fail() {
   echo "FAIL: $*"
   [ -s "$work/velmora.log" ] && sed 's/^/velmora: /' "$work/velmora.log" | tail -20
-  kill -0 "$xvfb_pid" 2>/dev/null || { echo "Xvfb on $DISPLAY has ended:"; cat "$work/xvfb.log"; }
+  kill -0 "$xvfb_pid" 2>/dev/null || { echo "Xvfb on ${DISPLAY:-} has ended:"; cat "$work/xvfb.log"; }
   [ -n "${DISPLAY:-}" ] && import -window root "$work/failure.png" 2>/dev/null &&
     cp "$work/failure.png" "$build/e2e-failure.png" && echo "screen saved to $build/e2e-failure.png"
   exit 1
 }
 
-# Xvfb picks a display number that nobody uses and tells it through a pipe.
-Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-display=$(head -1 "$work/display")
-[ -n "$display" ] || fail "Xvfb did not start"
-export DISPLAY=":$display"
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start"
+xvfb_start velmora-e2e || fail "Xvfb did not start"
+mkdir -p "$work/files"
 
-# Waits (up to 20 s) for a visible window whose title matches, and prints its id.
-window_named() {
-  local id=""
-  for _ in $(seq 200); do
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
 # Waits until no visible window has that title.
 window_gone() {
   for _ in $(seq 200); do
@@ -78,7 +47,7 @@ focus() {
 
 cd "$work/files"
 "$velmora" >"$work/velmora.log" 2>&1 &
-velmora_pid=$!
+app_pid=$!
 main=$(window_named '^Velmora Ver\.2$') || fail "the main window did not appear"
 eval "$(xdotool getwindowgeometry --shell "$main")"
 # The client area is 496 x 440 below the menu bar.
@@ -166,7 +135,7 @@ box=$(window_named '^Velmora$') || fail "closing did not ask about unsaved data"
 focus "$box"
 xdotool key n
 window_gone '^Velmora$' || fail "the question stayed after No"
-kill -0 "$velmora_pid" || fail "velmora ended after No"
+kill -0 "$app_pid" || fail "velmora ended after No"
 xdotool search --onlyvisible --name '^Velmora Ver\.2$' >/dev/null || fail "window gone after No"
 
 python3 "$here/close_window.py" "$main"
@@ -174,8 +143,8 @@ box=$(window_named '^Velmora$') || fail "the second close did not ask"
 focus "$box"
 xdotool key y
 status=0
-for _ in $(seq 100); do kill -0 "$velmora_pid" 2>/dev/null || break; sleep 0.1; done
-wait "$velmora_pid" || status=$?
-velmora_pid=""
+for _ in $(seq 100); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
+wait "$app_pid" || status=$?
+app_pid=""
 [ "$status" -eq 0 ] || fail "velmora exited with $status"
 echo "desktop session: ok"

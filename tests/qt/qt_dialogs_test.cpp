@@ -1,128 +1,144 @@
-// Modal dialogs on Qt: message boxes with their answers, the template dialog driven by its
-// dialog procedure, and repaints that keep reaching the window while a dialog is open.
+// The program's modal dialogs on Qt, answered from a timer: its message boxes (with the
+// window still getting size and paint messages while one is open), the About dialog built
+// from its template, and its file choosers.
 #include <QAbstractButton>
-#include <QFontInfo>
-#include <QLabel>
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
+#include "canvas/app_state.h"
+#include "files/file_chooser.h"
 #include "qt/qt_harness.h"
+#include "shell/about_dialog.h"
+#include "shell/commands.h"
 
 using namespace qt_harness;
 
 namespace {
 
-QStringList ButtonTexts(QMessageBox* box) {
-  QStringList out;
-  for (QAbstractButton* b : box->buttons()) out << b->text();
-  out.sort();
-  return out;
+// The names the chooser lists (files only), once it has read its folder.
+QStringList Listed(QFileDialog* dialog, int expected) {
+  auto* model = dialog->findChild<QFileSystemModel*>();
+  QStringList names;
+  (void)QTest::qWaitFor(
+      [&] {
+        names.clear();
+        const QModelIndex root = model->index(dialog->directory().absolutePath());
+        for (int i = 0; i < model->rowCount(root); ++i)
+          if (!model->isDir(model->index(i, 0, root)))
+            names << model->index(i, 0, root).data().toString();
+        return names.size() == expected;
+      },
+      5000);
+  names.sort();
+  return names;
 }
 
-std::vector<Delivered> DialogLog;
-
-INT_PTR CALLBACK AboutProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  DialogLog.push_back({dialog, msg, wParam, lParam});
-  if (msg == WM_INITDIALOG) return TRUE;
-  if (msg == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
-    EndDialog(dialog, LOWORD(wParam));
-    return TRUE;
-  }
-  return FALSE;
+void TypeAndAccept(QFileDialog* dialog, const QString& name) {
+  dialog->findChild<QLineEdit*>("fileNameEdit")->setText(name);
+  static_cast<QDialog*>(dialog)->accept();
 }
 
-INT_PTR RunAbout(HWND owner, std::function<void(QDialog*)> answer) {
-  DialogLog.clear();
-  WhenModal<QDialog>(answer);
-  return DialogBoxParamA(Module(), MAKEINTRESOURCEA(kDialogId), owner, AboutProc, 0);
+void Touch(const QTemporaryDir& folder, std::initializer_list<const char*> names) {
+  for (const char* name : names) (void)QFile(folder.filePath(name)).open(QIODevice::WriteOnly);
 }
 
 }  // namespace
 
-TEST(MessageBox, QuestionShowsTitleTextAndJapaneseYesNoAndReturnsTheAnswer) {
+TEST(MessageBox, ShowsTitleIconAndButtonsReturnsTheAnswerAndLetsTheWindowRepaint) {
   HWND hwnd = MakeWindow();
-  const char* text = "編集中の元データが保存されていません。\nよろしいですか？";
-  WhenModal<QMessageBox>([](QMessageBox* box) {
-    EXPECT_EQ(box->windowTitle(), QString("Velmora"));
-    EXPECT_EQ(box->text(), QString("編集中の元データが保存されていません。\nよろしいですか？"));
-    EXPECT_EQ(box->icon(), QMessageBox::Question);
-    EXPECT_EQ(ButtonTexts(box), QStringList({"いいえ(&N)", "はい(&Y)"}));
-    box->button(QMessageBox::No)->click();
-  });
-  EXPECT_EQ(MessageBoxA(hwnd, text, "Velmora", MB_ICONQUESTION | MB_YESNO), IDNO);
-  WhenModal<QMessageBox>([](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); });
-  EXPECT_EQ(MessageBoxA(hwnd, text, "Velmora", MB_ICONQUESTION | MB_YESNO), IDYES);
-}
+  AppState.DataSaved = 0;
+  for (auto answer : {QMessageBox::No, QMessageBox::Yes}) {
+    WhenModal<QMessageBox>([answer](QMessageBox* box) {
+      EXPECT_EQ(box->windowTitle(), QString("Velmora"));
+      EXPECT_EQ(box->icon(), QMessageBox::Question);
+      QStringList texts;
+      for (QAbstractButton* b : box->buttons()) texts << b->text();
+      texts.sort();
+      EXPECT_EQ(texts, QStringList({"いいえ(&N)", "はい(&Y)"}));
+      box->button(answer)->click();
+    });
+    EXPECT_EQ(ConfirmDiscard(hwnd), answer == QMessageBox::Yes);
+  }
 
-TEST(MessageBox, WarningHasOneOkButton) {
-  HWND hwnd = MakeWindow();
-  WhenModal<QMessageBox>([](QMessageBox* box) {
+  ASSERT_TRUE(Pump(hwnd));
+  Log.clear();
+  bool sized = false, painted = false;
+  WhenModal<QMessageBox>([&](QMessageBox* box) {
     EXPECT_EQ(box->icon(), QMessageBox::Warning);
     EXPECT_EQ(box->buttons().size(), 1);
-    QTest::keyClick(box, Qt::Key_Return);
-  });
-  EXPECT_EQ(MessageBoxA(hwnd, "ヘルプ\n二行目", "Velmora", MB_ICONWARNING | MB_OK), IDOK);
-}
-
-TEST(MessageBox, SizeAndPaintMessagesReachTheWindowWhileItIsOpen) {
-  HWND hwnd = MakeWindow();
-  ASSERT_TRUE(Pump(hwnd));
-  Log().clear();
-  bool paintedWhileOpen = false, sizedWhileOpen = false;
-  WhenModal<QMessageBox>([&](QMessageBox* box) {
     QWidget* frame = qtbackend::FrameWidget(hwnd);
     frame->resize(frame->width() + 10, frame->height() + 10);
     // The repaint is handed over by the modal loop itself; wait for it, then answer.
     (void)QTest::qWaitFor([] { return IndexOf(WM_PAINT) >= 0; }, 5000);
-    sizedWhileOpen = IndexOf(WM_SIZE) >= 0;
-    paintedWhileOpen = IndexOf(WM_PAINT) > IndexOf(WM_SIZE);
-    box->button(QMessageBox::Ok)->click();
+    sized = IndexOf(WM_SIZE) >= 0;
+    painted = IndexOf(WM_PAINT) > IndexOf(WM_SIZE);
+    QTest::keyClick(box, Qt::Key_Return);
   });
-  MessageBoxA(hwnd, "text", "Velmora", MB_OK);
-  EXPECT_TRUE(sizedWhileOpen);
-  EXPECT_TRUE(paintedWhileOpen);
-  EXPECT_EQ(ShownPixel(hwnd, 500, 445), qRgb(192, 192, 192));
+  EXPECT_EQ(MessageBoxA(hwnd, "お知らせ", "Velmora", MB_ICONWARNING | MB_OK), IDOK);
+  EXPECT_TRUE(sized);
+  EXPECT_TRUE(painted);
 }
 
-TEST(AboutDialog, IsBuiltFromTheTemplateAndEndsWithOkEnterEscAndTheCloseBox) {
+TEST(AboutDialog, EndsWithItsOkButtonEnterOrEsc) {
   HWND hwnd = MakeWindow();
-  EXPECT_EQ(RunAbout(hwnd,
-                     [](QDialog* d) {
-                       EXPECT_EQ(d->windowTitle(), QString("ﾊﾞｰｼﾞｮﾝ情報"));
-                       EXPECT_EQ(QFontInfo(d->font()).family(), QString("IPAPGothic"));
-                       // 112 x 52 dialog units at the font's base units.
-                       EXPECT_GT(d->width(), 112);
-                       EXPECT_GT(d->height(), 52);
-                       QStringList texts;
-                       for (QLabel* l : d->findChildren<QLabel*>())
-                         texts << (l->pixmap().isNull() ? l->text() : QString("[icon]"));
-                       texts.sort();
-                       EXPECT_EQ(texts, QStringList({"Velmora Version 2.0", "[icon]"}));
-                       auto* ok = d->findChild<QPushButton*>();
-                       ASSERT_NE(ok, nullptr);
-                       EXPECT_TRUE(ok->isDefault());
-                       EXPECT_TRUE(ok->hasFocus());
-                       ok->click();
-                     }),
+  auto run = [&](std::function<void(QDialog*)> answer) {
+    WhenModal<QDialog>(answer);
+    return DialogBoxParamA(Module(), MAKEINTRESOURCEA(IDD_ABOUT), hwnd, AboutDlgProc, 0);
+  };
+  EXPECT_EQ(run([](QDialog* d) {
+              EXPECT_EQ(d->windowTitle(), QString("ﾊﾞｰｼﾞｮﾝ情報"));
+              d->findChild<QPushButton*>()->click();
+            }),
             IDOK);
-  ASSERT_FALSE(DialogLog.empty());
-  EXPECT_EQ(DialogLog.front().msg, static_cast<UINT>(WM_INITDIALOG));
-  EXPECT_EQ(RunAbout(hwnd, [](QDialog* d) { QTest::keyClick(d, Qt::Key_Return); }), IDOK);
-  EXPECT_EQ(RunAbout(hwnd, [](QDialog* d) { QTest::keyClick(d, Qt::Key_Escape); }), IDCANCEL);
-  EXPECT_EQ(RunAbout(hwnd, [](QDialog* d) { d->close(); }), IDCANCEL);
-  EXPECT_EQ(DialogLog.back().msg, static_cast<UINT>(WM_DESTROY));
+  EXPECT_EQ(run([](QDialog* d) { QTest::keyClick(d, Qt::Key_Return); }), IDOK);
+  EXPECT_EQ(run([](QDialog* d) { QTest::keyClick(d, Qt::Key_Escape); }), IDCANCEL);
 }
 
-TEST(AboutDialog, AcceleratorTypedWhileItIsOpenDoesNotOpenItAgainLater) {
+TEST(FileChooser, OpenShowsTitleFiltersAndInitialNameAndMatchesRegardlessOfCaseAndDots) {
   HWND hwnd = MakeWindow();
-  int abouts = 0;
-  OnCommand() = [&](HWND, WPARAM wParam) { abouts += LOWORD(wParam) == kAboutCommand; };
-  RunAbout(hwnd, [](QDialog* d) {
-    QTest::keyClick(d, '?', Qt::AltModifier);
-    d->findChild<QPushButton*>()->click();
+  QTemporaryDir folder;
+  Touch(folder, {"grid.dat", "GRID2.DAT", "grid", "art.bmp"});
+  WhenModal<QFileDialog>([&](QFileDialog* d) {
+    EXPECT_EQ(d->windowTitle(), QString("データのロード"));
+    EXPECT_EQ(d->acceptMode(), QFileDialog::AcceptOpen);
+    EXPECT_EQ(d->findChild<QLineEdit*>("fileNameEdit")->text(), QString("*.DAT"));
+    d->setDirectory(folder.path());
+    auto* types = d->findChild<QComboBox*>("fileTypeCombo");
+    ASSERT_EQ(types->count(), 2);
+    EXPECT_EQ(types->itemText(0), QString("データファイル(*.DAT)"));
+    EXPECT_EQ(types->itemText(1), QString("全ファイル(*.*)"));
+    EXPECT_EQ(Listed(d, 2), QStringList({"GRID2.DAT", "grid.dat"}));
+    types->setCurrentIndex(1);
+    types->activated(1);
+    EXPECT_EQ(Listed(d, 4), QStringList({"GRID2.DAT", "art.bmp", "grid", "grid.dat"}));
+    TypeAndAccept(d, "grid");
   });
-  ASSERT_TRUE(Pump(hwnd));
-  EXPECT_EQ(abouts, 0);
-  OnCommand() = nullptr;
+  char path[kPathBufferBytes];
+  ASSERT_EQ(RunFileChooser(hwnd, ChooserMode::Open, kReadDataChooser, path), 1);
+  EXPECT_EQ(QString::fromUtf8(path), folder.filePath("grid"));
+}
+
+TEST(FileChooser, SaveReplacesAnExistingFileWithoutAQuestion) {
+  HWND hwnd = MakeWindow();
+  QTemporaryDir folder;
+  Touch(folder, {"old.dat"});
+  WhenModal<QFileDialog>([&](QFileDialog* d) {
+    EXPECT_EQ(d->windowTitle(), QString("データの保存"));
+    EXPECT_EQ(d->acceptMode(), QFileDialog::AcceptSave);
+    WhenModal<QMessageBox>([](QMessageBox* box) {
+      ADD_FAILURE() << "asked: " << box->text().toStdString();
+      box->reject();
+    });
+    TypeAndAccept(d, folder.filePath("old.dat"));
+  });
+  char path[kPathBufferBytes];
+  ASSERT_EQ(RunFileChooser(hwnd, ChooserMode::Save, kWriteDataChooser, path), 1);
+  EXPECT_EQ(QString::fromUtf8(path), folder.filePath("old.dat"));
 }

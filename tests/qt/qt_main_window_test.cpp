@@ -1,153 +1,191 @@
-// The main window on Qt: creation order, geometry, menu bar, icons, background, resizing and
-// the close box.
-#include <QIcon>
-#include <QLayout>
+// The main window on Qt, driven through its real widgets: pointer input, control clicks and
+// picks, accelerators, the menu bar, resizing, the clipboard and the close box, as the
+// messages the program's loop takes.
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTest>
 
+#include "platform/backend.h"
 #include "qt/qt_harness.h"
 
 using namespace qt_harness;
 
 namespace {
 
-QMenuBar* MenuBarOf(HWND hwnd) { return qtbackend::FrameWidget(hwnd)->findChild<QMenuBar*>(); }
+template <typename T>
+T* Control(HWND hwnd, int id) {
+  return qobject_cast<T*>(qtbackend::ControlWidget(GetDlgItem(hwnd, id)));
+}
 
-QStringList Texts(const QList<QAction*>& actions) {
-  QStringList out;
-  for (QAction* a : actions) out << (a->isSeparator() ? "-" : a->text());
+std::vector<WPARAM> CommandsTo(HWND hwnd) {
+  std::vector<WPARAM> out;
+  for (const Delivered& d : Messages(WM_COMMAND))
+    if (d.hwnd == hwnd) out.push_back(d.wParam);
   return out;
+}
+
+struct Mouse {
+  UINT msg;
+  WPARAM flags;
+  int x, y;
+  bool operator==(const Mouse&) const = default;
+};
+
+// Checks a menu against its resource entries and triggers each item, noting its command.
+void CheckMenu(const QList<QAction*>& actions, std::span<const MenuEntryResource> entries,
+               std::vector<WPARAM>& triggered) {
+  ASSERT_EQ(actions.size(), static_cast<qsizetype>(entries.size()));
+  for (size_t i = 0; i < entries.size(); ++i) {
+    EXPECT_EQ(actions[i]->isSeparator(), entries[i].kind == MenuEntryKind::Separator);
+    EXPECT_EQ(actions[i]->text(), QString::fromUtf8(entries[i].text));
+    if (entries[i].kind == MenuEntryKind::Popup) {
+      ASSERT_NE(actions[i]->menu(), nullptr) << entries[i].text;
+      CheckMenu(actions[i]->menu()->actions(), entries[i].children, triggered);
+    } else if (entries[i].kind == MenuEntryKind::Item) {
+      actions[i]->trigger();
+      triggered.push_back(MAKEWPARAM(entries[i].command, 0));
+    }
+  }
 }
 
 }  // namespace
 
-TEST(MainWindow, CreationSizeAndFirstPaintArriveInTheOrderTheProgramReliesOn) {
-  Log().clear();
-  HWND hwnd = MakeWindow(false);
-  ASSERT_NE(hwnd, nullptr);
-  EXPECT_EQ(IndexOf(WM_CREATE), 0);  // before CreateWindowExA returned
-  EXPECT_EQ(IndexOf(WM_SIZE), -1);
-  ShowWindow(hwnd, SW_SHOWNORMAL);
-  const auto sizes = Messages(WM_SIZE);
-  ASSERT_EQ(sizes.size(), 1u);
-  EXPECT_EQ(LOWORD(sizes[0].lParam), 496);
-  EXPECT_EQ(HIWORD(sizes[0].lParam), 440);
-  EXPECT_EQ(IndexOf(WM_PAINT), -1);
-  UpdateWindow(hwnd);
-  EXPECT_GT(IndexOf(WM_PAINT), IndexOf(WM_SIZE));
-
-  RECT r;
-  ASSERT_TRUE(GetClientRect(hwnd, &r));
-  EXPECT_EQ(r.right, 496);
-  EXPECT_EQ(r.bottom, 440);
-  QWidget* frame = qtbackend::FrameWidget(hwnd);
-  EXPECT_EQ(frame->windowTitle(), QString("Velmora Ver.2"));
-  EXPECT_EQ(frame->pos(), QPoint(60, 60));
-  EXPECT_EQ(qtbackend::ClientWidget(hwnd)->size(), QSize(496, 440));
-  EXPECT_GT(qtbackend::ClientWidget(hwnd)->y(), 0);  // below the menu bar
-  EXPECT_TRUE(frame->windowFlags() & Qt::WindowMinimizeButtonHint);
-  EXPECT_TRUE(frame->windowFlags() & Qt::WindowMaximizeButtonHint);
-}
-
-TEST(MainWindow, StripAboveTheViewShowsTheClassBackgroundWhereNothingIsDrawn) {
+TEST(Input, DragsArriveInClientCoordinatesWithButtonFlagsAndPackedNegatives) {
   HWND hwnd = MakeWindow();
-  EXPECT_EQ(ShownPixel(hwnd, 300, 40), qRgb(200, 200, 200));  // COLOR_SCROLLBAR
-  EXPECT_EQ(ShownPixel(hwnd, 300, 55), qRgb(200, 200, 200));
-  EXPECT_EQ(ShownPixel(hwnd, 300, 56), qRgb(192, 192, 192));
-  EXPECT_EQ(ShownPixel(hwnd, 495, 439), qRgb(192, 192, 192));
-}
-
-TEST(MainWindow, MenuBarHoldsTheClassMenuAsWrittenAndItemsSendTheirCommands) {
-  HWND hwnd = MakeWindow();
-  QMenuBar* bar = MenuBarOf(hwnd);
-  ASSERT_NE(bar, nullptr);
-  EXPECT_EQ(Texts(bar->actions()), QStringList({"ﾌｧｲﾙ(&F)", "ﾍﾙﾌﾟ(&H)"}));
-  QMenu* file = bar->actions()[0]->menu();
-  ASSERT_NE(file, nullptr);
-  EXPECT_EQ(Texts(file->actions()), QStringList({"開く(&O)", "名前を付けて保存(&A)", "-", "コピー",
-                                                 "-", "ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)"}));
-  QMenu* saveAs = file->actions()[1]->menu();
-  ASSERT_NE(saveAs, nullptr);
-  EXPECT_EQ(Texts(saveAs->actions()), QStringList({"元データの保存", "３Ｄアートの保存"}));
-  EXPECT_EQ(Texts(bar->actions()[1]->menu()->actions()),
-            QStringList({"目次(&C)", "ﾊﾞｰｼﾞｮﾝ情報(&A) ..."}));
-
-  std::vector<WORD> commands;
-  OnCommand() = [&](HWND, WPARAM wParam) { commands.push_back(LOWORD(wParam)); };
-  saveAs->actions()[0]->trigger();
-  file->actions()[0]->trigger();
-  EXPECT_TRUE(commands.empty());  // commands travel through the message loop
+  QWidget* client = qtbackend::ClientWidget(hwnd);
+  Log.clear();
+  QTest::mouseMove(client, QPoint(20, 70));
+  QTest::mousePress(client, Qt::LeftButton, {}, QPoint(20, 70));
+  QTest::mouseMove(client, QPoint(-5, 90));
+  QTest::mouseRelease(client, Qt::LeftButton, {}, QPoint(-5, 90));
+  QTest::mousePress(client, Qt::RightButton, {}, QPoint(100, 200));
+  QTest::mouseRelease(client, Qt::RightButton, {}, QPoint(100, 200));
   ASSERT_TRUE(Pump(hwnd));
-  EXPECT_EQ(commands, (std::vector<WORD>{kSaveDataCommand, kOpenCommand}));
-  OnCommand() = nullptr;
+  std::vector<Mouse> got;
+  for (const Delivered& d : Log)
+    if (d.msg >= WM_MOUSEMOVE && d.msg <= WM_RBUTTONDBLCLK)
+      got.push_back({d.msg, d.wParam, LOWORD(d.lParam), HIWORD(d.lParam)});
+  const std::vector<Mouse> expected = {{WM_MOUSEMOVE, 0, 20, 70},
+                                       {WM_LBUTTONDOWN, MK_LBUTTON, 20, 70},
+                                       {WM_MOUSEMOVE, MK_LBUTTON, 65531, 90},
+                                       {WM_LBUTTONUP, 0, 65531, 90},
+                                       {WM_RBUTTONDOWN, MK_RBUTTON, 100, 200},
+                                       {WM_RBUTTONUP, 0, 100, 200}};
+  EXPECT_EQ(got, expected);
 }
 
-TEST(MainWindow, ClassIconsBecomeTheWindowIcons) {
+TEST(Input, ClicksBecomeCommandsAndCheckBoxesLeaveTheirMarkToTheProgram) {
   HWND hwnd = MakeWindow();
-  const QIcon icon = qtbackend::FrameWidget(hwnd)->windowIcon();
-  const QList<QSize> sizes = icon.availableSizes();
-  EXPECT_TRUE(sizes.contains(QSize(32, 32)));
-  EXPECT_TRUE(sizes.contains(QSize(16, 16)));
-  const QImage large = icon.pixmap(QSize(32, 32)).toImage();
-  EXPECT_EQ(qAlpha(large.pixel(0, 0)), 0);  // '.' is transparent
-  EXPECT_EQ(large.pixel(5, 5) & 0xFFFFFF, qRgb(0, 0, 255) & 0xFFFFFFu);
+  HWND boxHandle = GetDlgItem(hwnd, IDC_LARGE_SIZE);
+  QCheckBox* box = Control<QCheckBox>(hwnd, IDC_LARGE_SIZE);
+  ASSERT_NE(box, nullptr);
+  Log.clear();
+  QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, 10));
+  QTest::mouseClick(qtbackend::ControlWidget(GetDlgItem(hwnd, IDC_RENDER)), Qt::LeftButton);
+  ASSERT_TRUE(Pump(hwnd));
+  const auto commands = Messages(WM_COMMAND);
+  ASSERT_EQ(commands.size(), 2u);
+  EXPECT_EQ(commands[0].wParam, MAKEWPARAM(IDC_LARGE_SIZE, BN_CLICKED));
+  EXPECT_EQ(commands[0].lParam, reinterpret_cast<LPARAM>(boxHandle));
+  EXPECT_EQ(commands[1].wParam, MAKEWPARAM(IDC_RENDER, BN_CLICKED));
+  EXPECT_FALSE(box->isChecked());
+  SendMessageA(boxHandle, BM_SETCHECK, BST_CHECKED, 0);
+  EXPECT_EQ(SendMessageA(boxHandle, BM_GETCHECK, 0, 0), BST_CHECKED);
+  QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, 10));
+  EXPECT_TRUE(box->isChecked());
 }
 
-TEST(MainWindow, ResizeSendsTheNewSizeThenRepaintsTheWholeClient) {
+TEST(Input, ColourListIsPickOnlyKeepsItsOrderAndReportsOnlyTheUsersPick) {
+  HWND hwnd = MakeWindow();
+  QComboBox* combo = Control<QComboBox>(hwnd, IDC_DOT_COLOR);
+  ASSERT_NE(combo, nullptr);
+  EXPECT_FALSE(combo->isEditable());
+  ASSERT_EQ(combo->count(), kDotColorCount);
+  for (int i = 0; i < kDotColorCount; ++i)
+    EXPECT_EQ(combo->itemText(i), QString::fromUtf8(DotColorNames[i]));
+  EXPECT_EQ(combo->currentIndex(), kInitialDotColor);
+  Log.clear();
+  ASSERT_TRUE(Pump(hwnd));
+  EXPECT_TRUE(CommandsTo(hwnd).empty());  // the program's own choice is not reported
+  QTest::keyClick(combo, Qt::Key_Down);
+  ASSERT_TRUE(Pump(hwnd));
+  EXPECT_EQ(SendMessageA(GetDlgItem(hwnd, IDC_DOT_COLOR), CB_GETCURSEL, 0, 0),
+            kInitialDotColor + 1);
+  EXPECT_EQ(CommandsTo(hwnd), std::vector<WPARAM>{MAKEWPARAM(IDC_DOT_COLOR, CBN_SELCHANGE)});
+}
+
+TEST(Input, BothAcceleratorsReachTheWindowWhicheverControlHasTheFocus) {
+  HWND hwnd = MakeWindow();
+  QCheckBox* box = Control<QCheckBox>(hwnd, IDC_LARGE_SIZE);
+  QComboBox* combo = Control<QComboBox>(hwnd, IDC_DOT_COLOR);
+  QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, 10));  // the box takes the focus
+  ASSERT_TRUE(Pump(hwnd));
+  Log.clear();
+  QTest::keyClick(box, '?', Qt::AltModifier);
+  combo->setFocus();
+  QTest::keyClick(combo, '/', Qt::AltModifier);
+  QTest::keyClick(box, '/');  // without Alt: no accelerator
+  ASSERT_TRUE(Pump(hwnd));
+  EXPECT_EQ(CommandsTo(hwnd), (std::vector<WPARAM>(2, MAKEWPARAM(IDM_ABOUT, 1))));
+  EXPECT_EQ(combo->currentIndex(), kInitialDotColor);
+}
+
+TEST(MainWindow, MenuBarMirrorsTheResourceAndItemsSendTheirCommandsThroughTheLoop) {
+  HWND hwnd = MakeWindow();
+  auto* bar = qtbackend::FrameWidget(hwnd)->findChild<QMenuBar*>();
+  ASSERT_NE(bar, nullptr);
+  Log.clear();
+  std::vector<WPARAM> triggered;
+  CheckMenu(bar->actions(), FindMenuResource(Module(), MAKEINTRESOURCEA(IDR_MAIN))->bar, triggered);
+  EXPECT_GE(triggered.size(), 7u);
+  EXPECT_TRUE(CommandsTo(hwnd).empty());
+  ASSERT_TRUE(Pump(hwnd));
+  EXPECT_EQ(CommandsTo(hwnd), triggered);
+}
+
+TEST(MainWindow, ResizeSendsTheNewSizeThenRepaintsAndCopiedBitmapsReachTheClipboard) {
   HWND hwnd = MakeWindow();
   QWidget* frame = qtbackend::FrameWidget(hwnd);
-  Log().clear();
+  Log.clear();
   frame->resize(frame->width() + 40, frame->height() + 30);
   ASSERT_TRUE(Pump(hwnd));
   const auto sizes = Messages(WM_SIZE);
   ASSERT_FALSE(sizes.empty());
-  EXPECT_EQ(LOWORD(sizes.back().lParam), 536);
-  EXPECT_EQ(HIWORD(sizes.back().lParam), 470);
+  EXPECT_EQ(sizes.back().lParam, MAKELPARAM(536, 470));
   EXPECT_GT(IndexOf(WM_PAINT), IndexOf(WM_SIZE));
-  EXPECT_EQ(ShownPixel(hwnd, 530, 465), qRgb(192, 192, 192));
-  EXPECT_EQ(ShownPixel(hwnd, 530, 30), qRgb(200, 200, 200));
-}
+  EXPECT_EQ(backend::ClientSurface(hwnd)->width, 536);
 
-TEST(MainWindow, MinimisingReportsAnEmptyClientAndRestoringRepaints) {
-  HWND hwnd = MakeWindow();
-  QWidget* frame = qtbackend::FrameWidget(hwnd);
-  Log().clear();
-  frame->showMinimized();
-  ASSERT_TRUE(Pump(hwnd));
-  auto sizes = Messages(WM_SIZE);
-  ASSERT_EQ(sizes.size(), 1u);
-  EXPECT_EQ(sizes[0].wParam, 1u);  // SIZE_MINIMIZED
-  EXPECT_EQ(sizes[0].lParam, 0);
-  Log().clear();
-  frame->showNormal();
-  ASSERT_TRUE(Pump(hwnd));
-  sizes = Messages(WM_SIZE);
-  ASSERT_EQ(sizes.size(), 1u);
-  EXPECT_EQ(sizes[0].lParam, MAKELPARAM(496, 440));
-  EXPECT_GT(IndexOf(WM_PAINT), IndexOf(WM_SIZE));
+  HBITMAP bitmap = CreateCompatibleBitmap(nullptr, 7, 3);
+  raster::Surface& s = raster::ToBitmap(bitmap)->surface;
+  for (size_t i = 0; i < s.pixels.size(); ++i) s.pixels[i] = 0x0A141E + static_cast<unsigned>(i);
+  ASSERT_TRUE(OpenClipboard(hwnd));
+  EmptyClipboard();
+  SetClipboardData(CF_BITMAP, bitmap);
+  CloseClipboard();
+  const QImage image = QApplication::clipboard()->image();
+  ASSERT_EQ(image.size(), QSize(7, 3));
+  EXPECT_EQ(image.pixel(0, 0), qRgb(10, 20, 30));
+  EXPECT_EQ(image.pixel(6, 2), qRgb(10, 20, 50));
 }
 
 TEST(MainWindow, CloseBoxOnlyAsksAndDestroyWindowEndsTheLoop) {
   HWND hwnd = MakeWindow();
   QWidget* frame = qtbackend::FrameWidget(hwnd);
-  Log().clear();
-  AllowClose() = false;
-  EXPECT_FALSE(frame->close());
+  Log.clear();
+  ASSERT_FALSE(frame->close());
   ASSERT_TRUE(Pump(hwnd));
   EXPECT_EQ(Messages(WM_CLOSE).size(), 1u);
   EXPECT_TRUE(frame->isVisible());
-  EXPECT_EQ(Messages(WM_DESTROY).size(), 0u);
+  EXPECT_EQ(IndexOf(WM_DESTROY), -1);
 
-  AllowClose() = true;
+  AllowClose = true;
   frame->close();
   ASSERT_TRUE(Pump(hwnd));
   MSG m;
   EXPECT_EQ(GetMessageA(&m, nullptr, 0, 0), FALSE);  // the quit message ends the loop
-  EXPECT_EQ(m.message, static_cast<UINT>(WM_QUIT));
-  EXPECT_EQ(m.wParam, 0u);
   EXPECT_EQ(Messages(WM_DESTROY).size(), 1u);
-  RECT r;
-  EXPECT_FALSE(GetClientRect(hwnd, &r));
   EXPECT_EQ(qtbackend::FrameWidget(hwnd), nullptr);
-  AllowClose() = false;
 }

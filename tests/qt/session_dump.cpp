@@ -1,13 +1,13 @@
-// Plays the scripted session on the headless backend and writes what each checkpoint saw,
-// for the Qt test that compares its own pixels with these. Usage: qt_session_dump FILE
+// Plays the scripted session on the headless backend and writes, for each checkpoint, the
+// client's width, height and pixels (32-bit, native order), with kSkipped where text was drawn.
+// Usage: qt_session_dump FILE
+#include <algorithm>
 #include <cstdio>
-#include <cstring>
 
 #include "platform/backend.h"
 #include "platform/clock.h"
 #include "platform/headless/headless_text.h"
 #include "platform/headless/headless_windows.h"
-#include "platform/module.h"
 #include "qt/session_script.h"
 #include "shell/resources.h"
 #include "shell/win_main.h"
@@ -16,56 +16,33 @@ using namespace session_script;
 
 namespace {
 
-// The width of a text in a 6 x 12 cell: half-width characters take one cell, others two.
-int TextWidth(const std::string& utf8) {
-  int width = 0;
-  for (size_t i = 0; i < utf8.size();) {
-    const unsigned char c = utf8[i];
-    const int length = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
-    unsigned code = length == 1 ? c : c & (0xFF >> (length + 1));
-    for (int k = 1; k < length && i + k < utf8.size(); ++k) code = code << 6 | (utf8[i + k] & 0x3F);
-    width += code < 0x80 || (code >= 0xFF61 && code <= 0xFF9F) ? 6 : 12;
-    i += length;
-  }
-  return width;
-}
-
-Snapshot Take(HWND hwnd) {
+void Checkpoint(HWND hwnd, std::FILE* f) {
   raster::Surface* s = backend::ClientSurface(hwnd);
   std::fill(s->pixels.begin(), s->pixels.end(), kUntouched);
   headless::ClearTextCalls();
   InvalidateRect(hwnd, nullptr, TRUE);
   UpdateWindow(hwnd);
-  Snapshot shot{s->width, s->height, s->pixels, {}};
-  for (const headless::TextCall& t : headless::TextCalls())
-    if (t.window == hwnd) shot.textBoxes.push_back({t.x, t.y, t.x + TextWidth(t.text), t.y + 12});
-  return shot;
-}
-
-void Write(std::FILE* f, const std::vector<Snapshot>& shots) {
-  auto put = [&](std::int32_t v) { std::fwrite(&v, sizeof v, 1, f); };
-  put(static_cast<std::int32_t>(shots.size()));
-  for (const Snapshot& s : shots) {
-    put(s.width);
-    put(s.height);
-    std::fwrite(s.pixels.data(), sizeof(std::uint32_t), s.pixels.size(), f);
-    put(static_cast<std::int32_t>(s.textBoxes.size()));
-    for (const RECT& r : s.textBoxes) {
-      put(r.left);
-      put(r.top);
-      put(r.right);
-      put(r.bottom);
-    }
+  std::vector<std::uint32_t> pixels = s->pixels;
+  // A box two cells wide per character: no glyph reaches beyond it.
+  for (const headless::TextCall& t : headless::TextCalls()) {
+    if (t.window != hwnd) continue;
+    int characters = 0;
+    for (unsigned char c : t.text) characters += (c & 0xC0) != 0x80;
+    for (int y = std::max(t.y, 0); y < std::min(t.y + t.font.lfHeight, s->height); ++y)
+      for (int x = std::max(t.x, 0); x < std::min(t.x + 2 * t.font.lfWidth * characters, s->width);
+           ++x)
+        pixels[static_cast<size_t>(y) * s->width + x] = kSkipped;
   }
+  const std::int32_t size[] = {s->width, s->height};
+  std::fwrite(size, sizeof size, 1, f);
+  std::fwrite(pixels.data(), sizeof pixels[0], pixels.size(), f);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s FILE\n", argv[0]);
-    return 2;
-  }
+  std::FILE* f = argc == 2 ? std::fopen(argv[1], "wb") : nullptr;
+  if (!f) return 2;
   SetFixedCalendarSeconds(kSeedSeconds);
   HINSTANCE instance = CreateModuleInstance(&ProgramResources);
   LoadStringA(instance, 109, MainClassName, kMainClassNameSize);
@@ -73,33 +50,28 @@ int main(int argc, char** argv) {
   if (!CreateMainWindow(instance, SW_SHOWNORMAL)) return 1;
   HWND hwnd = headless::FindTopLevel(MainClassName);
   WPARAM buttons = 0;
-  std::vector<Snapshot> shots;
   for (const Step& step : Steps()) {
     const LPARAM at = MAKELPARAM(step.x, step.y);
     const WPARAM flag = step.button == 1 ? MK_LBUTTON : MK_RBUTTON;
+    const bool left = step.button == 1;
     switch (step.kind) {
       case Kind::Move:
         SendMessageA(hwnd, WM_MOUSEMOVE, buttons, at);
         break;
       case Kind::Press:
-        buttons |= flag;
-        SendMessageA(hwnd, step.button == 1 ? WM_LBUTTONDOWN : WM_RBUTTONDOWN, buttons, at);
+        SendMessageA(hwnd, left ? WM_LBUTTONDOWN : WM_RBUTTONDOWN, buttons |= flag, at);
         break;
       case Kind::Release:
-        buttons &= ~flag;
-        SendMessageA(hwnd, step.button == 1 ? WM_LBUTTONUP : WM_RBUTTONUP, buttons, at);
+        SendMessageA(hwnd, left ? WM_LBUTTONUP : WM_RBUTTONUP, buttons &= ~flag, at);
         break;
       case Kind::Click:
         SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(step.control, BN_CLICKED),
                      reinterpret_cast<LPARAM>(GetDlgItem(hwnd, step.control)));
         break;
       case Kind::Checkpoint:
-        shots.push_back(Take(hwnd));
+        Checkpoint(hwnd, f);
         break;
     }
   }
-  std::FILE* f = std::fopen(argv[1], "wb");
-  if (!f) return 1;
-  Write(f, shots);
   return std::fclose(f) == 0 ? 0 : 1;
 }

@@ -21,8 +21,8 @@ struct Step {
 };
 
 constexpr std::uint32_t kSeedSeconds = 1234567890;
-// Headless pixels that nothing drew at a checkpoint keep this value.
-constexpr std::uint32_t kUntouched = 0x00010203;
+// Headless pixels that nothing drew at a checkpoint keep kUntouched.
+constexpr std::uint32_t kUntouched = 0x00010203, kSkipped = 0xFF000000;
 
 inline int CellX(int column) { return 8 + 12 * column + 6; }
 inline int CellY(int row) { return 58 + 12 * row + 6; }
@@ -57,13 +57,5 @@ inline std::vector<Step> Steps() {
   s.push_back({Kind::Checkpoint});
   return s;
 }
-
-// What a checkpoint records: the client pixels after a full repaint and the boxes of the text
-// drawn by it (glyphs differ between the backends: headless draws none).
-struct Snapshot {
-  int width = 0, height = 0;
-  std::vector<std::uint32_t> pixels;
-  std::vector<RECT> textBoxes;
-};
 
 }  // namespace session_script

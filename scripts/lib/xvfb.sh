@@ -1,0 +1,48 @@
+# shellcheck shell=bash
+# Sourced by the scripts that drive the desktop program under Xvfb. xvfb_start PREFIX makes a
+# private work folder ($work, with the home, config and runtime folders that Qt and fontconfig
+# use, so that the real ones stay untouched), starts Xvfb on a display number nobody uses and
+# exports DISPLAY; it returns non-zero when Xvfb does not come up. On exit the program started
+# under it (its pid in $app_pid) and Xvfb are ended, and $work is removed: only the processes
+# the script started itself.
+
+work=""
+xvfb_pid=""
+app_pid=""
+
+xvfb_cleanup() {
+  set +e
+  if [ -n "$app_pid" ]; then kill "$app_pid" 2>/dev/null; wait "$app_pid" 2>/dev/null; fi
+  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; fi
+  [ -n "$work" ] && rm -rf "$work"
+}
+
+xvfb_start() {
+  work=$(mktemp -d "/tmp/$1-XXXXXX")
+  trap xvfb_cleanup EXIT
+  mkdir -p "$work/home" "$work/config" "$work/run"
+  chmod 700 "$work/run"
+  export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run
+  unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+  # Xvfb picks a free display number and tells it through a pipe.
+  Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$work/display" >"$work/xvfb.log" 2>&1 &
+  xvfb_pid=$!
+  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+  local display
+  display=$(head -1 "$work/display")
+  [ -n "$display" ] || return 1
+  export DISPLAY=":$display"
+  for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
+  return 1
+}
+
+# Waits (up to 20 s) for a visible window whose title matches, and prints its id.
+window_named() {
+  local id=""
+  for _ in $(seq 200); do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}

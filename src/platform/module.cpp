@@ -1,5 +1,6 @@
 #include "platform/module.h"
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -70,4 +71,31 @@ const char* FindStringResource(HINSTANCE instance, UINT id) {
   for (const StringResource& s : r->strings)
     if (s.id == id) return s.text;
   return nullptr;
+}
+
+// The resource loaders are the same for every backend: they only read the module's data.
+
+HMODULE WINAPI GetModuleHandleA(LPCSTR) { return nullptr; }
+
+int WINAPI LoadStringA(HINSTANCE instance, UINT id, LPSTR buffer, int bufferMax) {
+  if (!buffer || bufferMax <= 0) return 0;
+  const char* text = FindStringResource(instance, id);
+  if (!text) {
+    buffer[0] = '\0';
+    return 0;
+  }
+  const int n = std::min(static_cast<int>(std::strlen(text)), bufferMax - 1);
+  std::memcpy(buffer, text, n);
+  buffer[n] = '\0';
+  return n;
+}
+
+HICON WINAPI LoadIconA(HINSTANCE instance, LPCSTR name) {
+  return reinterpret_cast<HICON>(const_cast<IconResource*>(FindIconResource(instance, name)));
+}
+
+// Only the system arrow exists; the handle is a token that nobody dereferences.
+HCURSOR WINAPI LoadCursorA(HINSTANCE, LPCSTR name) {
+  static int arrow;
+  return name == IDC_ARROW ? reinterpret_cast<HCURSOR>(&arrow) : nullptr;
 }

@@ -371,27 +371,3 @@ BOOL WINAPI EndPaint(HWND hwnd, const PAINTSTRUCT* ps) {
   ReleaseDC(hwnd, ps->hdc);
   return TRUE;
 }
-
-HMODULE WINAPI GetModuleHandleA(LPCSTR) { return nullptr; }
-
-int WINAPI LoadStringA(HINSTANCE instance, UINT id, LPSTR buffer, int bufferMax) {
-  if (!buffer || bufferMax <= 0) return 0;
-  const char* text = FindStringResource(instance, id);
-  if (!text) {
-    buffer[0] = '\0';
-    return 0;
-  }
-  const int n = std::min(static_cast<int>(std::strlen(text)), bufferMax - 1);
-  std::memcpy(buffer, text, n);
-  buffer[n] = '\0';
-  return n;
-}
-
-HICON WINAPI LoadIconA(HINSTANCE instance, LPCSTR name) {
-  return reinterpret_cast<HICON>(const_cast<IconResource*>(FindIconResource(instance, name)));
-}
-
-HCURSOR WINAPI LoadCursorA(HINSTANCE, LPCSTR name) {
-  static int arrow;
-  return name == IDC_ARROW ? reinterpret_cast<HCURSOR>(&arrow) : nullptr;
-}

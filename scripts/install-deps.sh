@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-translations-l10n libgl-dev
   xvfb xdotool xclip x11-utils xauth
   fonts-ipafont-gothic
-  imagemagick
+  imagemagick python3
 )
 
 missing=()

@@ -31,6 +31,13 @@ int ReadCellLevel(int column, int row) {
   return kNoLevel;
 }
 
+void ClearViewBackground(HDC windowSurface) {
+  constexpr int kViewTop = 56;
+  if (AppState.ClientHeight <= kViewTop) return;
+  DrawFilledRect(windowSurface, 0, kViewTop, AppState.ClientWidth, AppState.ClientHeight, 192, 192,
+                 192);
+}
+
 void ShowEditArea(HWND window) {
   HDC surface = GetDC(window);
   BitBlt(surface, kEditAreaOriginX, kEditAreaOriginY, kEditAreaWidth, kEditAreaHeight,

@@ -27,3 +27,8 @@ void PaintCell(int x, int y, int level);
 int ReadCellLevel(int column, int row);
 // Copies the 480 x 360 EditArea to the window at the EditArea origin.
 void ShowEditArea(HWND window);
+// Fills the client area below the control rows (from row 56 down) with grey, as every view
+// change and repaint does before it shows a view. A client area no taller than the control
+// rows gets nothing: the rectangle rule would otherwise swap the corners and paint grey over
+// the controls and the palette bar.
+void ClearViewBackground(HDC windowSurface);

@@ -1,6 +1,5 @@
 #include "render/stereogram.h"
 
-#include <algorithm>
 
 #include "canvas/app_state.h"
 #include "canvas/canvas.h"
@@ -20,8 +19,6 @@ constexpr int kStripHeight = 450;
 // level 0 copies dots onto equal dots and leaves the background flat.
 constexpr int kFarShift = kStripWidth / 2;
 constexpr int kGrey = 192;
-// The window rows above this belong to the controls and the palette bar.
-constexpr int kViewTop = 56;
 
 struct ArtGeometry {
   int cell;        // output cell size: 12, or 15 in the large size
@@ -83,11 +80,7 @@ void RenderStereogram(HWND window) {
                  kGrey, kGrey);
 
   HDC surface = GetDC(window);
-  // A client area shorter than the control rows (a minimised window) has nothing below them
-  // to clear; without the floor the corners would be put in order and the clear would paint
-  // over the controls instead.
-  DrawFilledRect(surface, 0, kViewTop, AppState.ClientWidth,
-                 std::max(AppState.ClientHeight, kViewTop), kGrey, kGrey, kGrey);
+  ClearViewBackground(surface);
   // 4 x 8 blobs whose boxes together span exactly 80 columns: the strip width, the repeat
   // of the background, so the eyes fuse them when they fuse the picture's far plane.
   DrawFilledEllipse(canvas, art.markerLeft, art.markerTop, art.markerLeft + 4, art.markerTop + 8, 0,

@@ -43,7 +43,7 @@ bool ConfirmDiscard(HWND window) {
 
 void ShowEditView(HWND window) {
   HDC surface = GetDC(window);
-  DrawFilledRect(surface, 0, 56, AppState.ClientWidth, AppState.ClientHeight, 192, 192, 192);
+  ClearViewBackground(surface);
   BitBlt(surface, kEditAreaOriginX, kEditAreaOriginY, kEditAreaWidth, kEditAreaHeight,
          AppState.Canvas, 0, 0, SRCCOPY);
   ReleaseDC(window, surface);

@@ -37,7 +37,7 @@ void Repaint(HWND window) {
   if (!AppState.FirstPaintDone) FirstPaint();
   HDC surface = GetDC(window);
   DrawPaletteBar(window);
-  DrawFilledRect(surface, 0, 56, AppState.ClientWidth, AppState.ClientHeight, 192, 192, 192);
+  ClearViewBackground(surface);
   int width = kEditAreaWidth, height = kEditAreaHeight;
   if (AppState.ViewMode != VIEW_EDIT) {
     width = AppState.LargeSize ? 600 : 480;

@@ -61,10 +61,9 @@ void DrawLine(HDC surface, int x1, int y1, int x2, int y2) {
   LineTo(surface, x2, y2);
 }
 
-void DrawLabel(HDC surface, int x, int y, int cellWidth, int cellHeight, int colourIndex,
-               const char* text) {
-  LOGFONTA lf{};
-  lf.lfHeight = cellHeight;
+LOGFONTA CellFont(int cellWidth, int cellHeight) {
+  LOGFONTA lf{};             // no escapement, orientation, italic, underline or strike-out
+  lf.lfHeight = cellHeight;  // positive: the character cell's height
   lf.lfWidth = cellWidth;
   lf.lfWeight = FW_DONTCARE;
   lf.lfCharSet = SHIFTJIS_CHARSET;
@@ -73,6 +72,12 @@ void DrawLabel(HDC surface, int x, int y, int cellWidth, int cellHeight, int col
   lf.lfQuality = DRAFT_QUALITY;
   lf.lfPitchAndFamily = FIXED_PITCH | FF_ROMAN;
   lstrcpyA(lf.lfFaceName, "ＭＳ ゴシック");
+  return lf;
+}
+
+void DrawLabel(HDC surface, int x, int y, int cellWidth, int cellHeight, int colourIndex,
+               const char* text) {
+  const LOGFONTA lf = CellFont(cellWidth, cellHeight);
   SetBkMode(surface, TRANSPARENT);
   SetTextColor(surface, DepthColorRef(colourIndex));
   HFONT font = CreateFontIndirectA(&lf);

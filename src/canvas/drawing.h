@@ -21,5 +21,8 @@ void DrawFilledEllipse(HDC surface, int left, int top, int right, int bottom, in
 void DrawLine(HDC surface, int x1, int y1, int x2, int y2);
 // Draws text (its byte count is its length) with its character cell's top-left at (x, y), in
 // the depth colour of colourIndex, with a font of cellWidth x cellHeight made for this call.
+// The program's one kind of font: a fixed-pitch Japanese face with a character cell of
+// cellWidth x cellHeight. Labels make one per call; the controls share one made at start.
+LOGFONTA CellFont(int cellWidth, int cellHeight);
 void DrawLabel(HDC surface, int x, int y, int cellWidth, int cellHeight, int colourIndex,
                const char* text);

@@ -16,8 +16,8 @@ enum class MenuEntryKind { Popup, Item, Separator };
 
 struct MenuEntryResource {
   MenuEntryKind kind;
-  const char* text;  // "&" marks the mnemonic; null for a separator
-  WORD command;      // for items; 0 otherwise
+  const char* text;                             // "&" marks the mnemonic; null for a separator
+  WORD command;                                 // for items; 0 otherwise
   std::span<const MenuEntryResource> children;  // for popups
 };
 
@@ -63,6 +63,9 @@ struct IconImageResource {
   COLORREF palette[16];
   const char* pixels;  // size * size characters
 };
+
+// The palette index of an icon pixel, or -1 where the icon is transparent.
+int IconPixelIndex(const IconImageResource& image, int x, int y);
 
 struct IconResource {
   WORD id;

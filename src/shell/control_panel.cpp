@@ -3,6 +3,7 @@
 #include <cassert>
 
 #include "canvas/app_state.h"
+#include "canvas/drawing.h"
 #include "shell/resource_ids.h"
 
 const char* const DotColorNames[kDotColorCount] = {
@@ -10,21 +11,7 @@ const char* const DotColorNames[kDotColorCount] = {
 };
 
 void CreateControlFont() {
-  LOGFONTA font{};
-  font.lfHeight = 12;  // positive: the character cell's height
-  font.lfWidth = 6;
-  font.lfEscapement = 0;
-  font.lfOrientation = 0;
-  font.lfWeight = FW_DONTCARE;
-  font.lfItalic = 0;
-  font.lfUnderline = 0;
-  font.lfStrikeOut = 0;
-  font.lfCharSet = SHIFTJIS_CHARSET;
-  font.lfOutPrecision = OUT_TT_PRECIS;
-  font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-  font.lfQuality = DRAFT_QUALITY;
-  font.lfPitchAndFamily = FIXED_PITCH | FF_ROMAN;
-  lstrcpyA(font.lfFaceName, "ＭＳ ゴシック");
+  const LOGFONTA font = CellFont(6, 12);
   AppState.ControlFont = CreateFontIndirectA(&font);
 }
 

@@ -17,11 +17,7 @@ QPixmap PixmapOf(const IconImageResource& image) {
   QImage out(image.size, image.size, QImage::Format_ARGB32);
   for (int y = 0; y < image.size; ++y)
     for (int x = 0; x < image.size; ++x) {
-      const char c = image.pixels[y * image.size + x];
-      const int index = c >= '0' && c <= '9'   ? c - '0'
-                        : c >= 'a' && c <= 'f' ? c - 'a' + 10
-                        : c >= 'A' && c <= 'F' ? c - 'A' + 10
-                                               : -1;  // '.': transparent
+      const int index = IconPixelIndex(image, x, y);
       if (index < 0) {
         out.setPixel(x, y, 0u);
       } else {

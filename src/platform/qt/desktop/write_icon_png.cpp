@@ -22,11 +22,7 @@ int main(int argc, char** argv) {
     QImage out(image.size, image.size, QImage::Format_ARGB32);
     for (int y = 0; y < image.size; ++y)
       for (int x = 0; x < image.size; ++x) {
-        const char c = image.pixels[y * image.size + x];
-        const int index = c >= '0' && c <= '9'   ? c - '0'
-                          : c >= 'a' && c <= 'f' ? c - 'a' + 10
-                          : c >= 'A' && c <= 'F' ? c - 'A' + 10
-                                                 : -1;
+        const int index = IconPixelIndex(image, x, y);
         const COLORREF color = index < 0 ? 0 : image.palette[index];
         out.setPixel(x, y,
                      index < 0 ? 0u : qRgb(GetRValue(color), GetGValue(color), GetBValue(color)));

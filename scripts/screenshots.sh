@@ -14,9 +14,9 @@ source "$root/scripts/lib/xvfb.sh"
 xvfb_start velmora-shots || { echo "Xvfb did not start"; exit 1; }
 
 cd "$work"
-"$velmora" 2>/dev/null &
+"$velmora" 2>"$work/velmora.log" &
 app_pid=$!
-main=$(window_named '^Velmora Ver\.2$') || { echo "velmora did not show its window"; exit 1; }
+main=$(window_named '^Velmora Ver\.2$') || { echo "velmora did not show its window:"; cat "$work/velmora.log"; echo "DISPLAY=$DISPLAY"; tail -n 5 "$work/xvfb.log"; exit 1; }
 eval "$(xdotool getwindowgeometry --shell "$main")"
 cx=$X
 cy=$((Y + HEIGHT - 440))

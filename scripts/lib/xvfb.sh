@@ -24,12 +24,31 @@ xvfb_start() {
   chmod 700 "$work/run"
   export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run
   unset WAYLAND_DISPLAY QT_QPA_PLATFORM
-  # Xvfb picks a free display number and tells it through a pipe.
-  Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$work/display" >"$work/xvfb.log" 2>&1 &
-  xvfb_pid=$!
-  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-  local display
-  display=$(head -1 "$work/display")
+  # A display number of our own: a random one well above those that desktops and other
+  # scripts take first, so that two runs at the same time never share a server (Xvfb's own
+  # search from :0 upwards can hand two servers started together the same number). A number
+  # whose lock is taken, or whose server does not come up, is simply tried again.
+  local display=""
+  for _ in $(seq 20); do
+    local n=$((100 + (RANDOM * 32768 + RANDOM) % 9000))
+    [ -e "/tmp/.X$n-lock" ] && continue
+    # -noreset: by default the server resets whenever its last client leaves, and a program
+    # that connects during such a reset (say, while xdotool polls for its window) fails.
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 50); do
+      [ -S "/tmp/.X11-unix/X$n" ] && break
+      kill -0 "$xvfb_pid" 2>/dev/null || break
+      sleep 0.1
+    done
+    if kill -0 "$xvfb_pid" 2>/dev/null && [ -S "/tmp/.X11-unix/X$n" ]; then
+      display=$n
+      break
+    fi
+    kill "$xvfb_pid" 2>/dev/null
+    wait "$xvfb_pid" 2>/dev/null
+    xvfb_pid=""
+  done
   [ -n "$display" ] || return 1
   export DISPLAY=":$display"
   for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done

@@ -8,45 +8,18 @@
 
 #include "canvas/app_state.h"
 #include "canvas/canvas.h"
-#include "canvas/drawing.h"
 #include "editor/cell_grid.h"
 #include "platform/clock.h"
-#include "platform/headless/headless.h"
 #include "render/stereogram.h"
+#include "support/program_window.h"
 
 namespace {
-
-LRESULT CALLBACK BenchWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_SIZE) {
-    AppState.ClientWidth = LOWORD(lParam);
-    AppState.ClientHeight = HIWORD(lParam);
-    return 0;
-  }
-  return DefWindowProcA(hwnd, msg, wParam, lParam);
-}
 
 // A window as the program has it after its first paint, with a grid of every level painted.
 HWND ProgramWindow() {
   static HWND window = [] {
-    headless::Reset();
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = BenchWindowProc;
-    wc.lpszClassName = "VelmoraBenchWindow";
-    RegisterClassExA(&wc);
-    HWND w = CreateWindowExA(0, "VelmoraBenchWindow", "bench", WS_OVERLAPPEDWINDOW, 0, 0, 504, 486,
-                             nullptr, nullptr, nullptr, nullptr);
-    ShowWindow(w, SW_SHOWNORMAL);
-    AppState.Canvas = CreateCanvas(w, kCanvasWidth, kCanvasHeight);
-    SetInitialAppState();
-    DrawFilledRect(AppState.Canvas, 0, 0, 640, 1456, 192, 192, 192);
-    DrawEmptyGrid();
-    HWND list = CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, 400, 8,
-                                80, 200, w, nullptr, nullptr, nullptr);
-    for (const char* entry : {"黒", "青", "赤", "桃色", "緑色", "水色", "黄色", "白"})
-      SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
-    SendMessageA(list, CB_SETCURSEL, 5, 0);
-    AppState.DotColorList = list;
+    HWND w = testing_support::MakeProgramWindow();
+    testing_support::AddDotColorList(w, 5);
     for (int row = 0; row < kGridRows; ++row)
       for (int column = kFieldFirstColumn; column <= kFieldLastColumn; ++column)
         PaintCell(column * kCellSize, row * kCellSize, (row / 4 + column / 5) % 8);

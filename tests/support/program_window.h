@@ -9,6 +9,9 @@ namespace testing_support {
 
 // Resets the headless backend and AppState, then makes the window and its Canvas.
 HWND MakeProgramWindow();
+// Adds the dot-colour list with its eight entries, as the first paint fills it, selects an
+// entry (-1: none) and makes it the list the renderer asks.
+HWND AddDotColorList(HWND window, int selection);
 // Destroys the Canvas and the window.
 void DestroyProgramWindow(HWND window);
 

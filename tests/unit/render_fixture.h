@@ -18,13 +18,7 @@ class RenderTest : public ::testing::Test {
  protected:
   void SetUp() override {
     window = testing_support::MakeProgramWindow();
-    dotList = CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, 400, 8,
-                              80, 200, window, nullptr, nullptr, nullptr);
-    // Black, blue, red, magenta, green, cyan, yellow, white.
-    for (const char* entry : {"黒", "青", "赤", "桃色", "緑色", "水色", "黄色", "白"})
-      SendMessageA(dotList, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
-    SelectDotColor(5);
-    AppState.DotColorList = dotList;
+    dotList = testing_support::AddDotColorList(window, 5);
     SetFixedCalendarSeconds(1234567);
   }
   void TearDown() override {

@@ -82,7 +82,11 @@ choose_file() {  # chooser title, typed name
 xdotool mousemove $(at 180 43) click 1
 xdotool mousemove $(at 228 43) click 3
 drag_cells 1 5 10 14
+# A program that falls behind must still paint every cell a stroke crosses: this stroke is
+# made while velmora is stopped, so all of its moves wait in the connection together.
+kill -STOP "$app_pid"
 drag_cells 3 8 10 14
+kill -CONT "$app_pid"
 
 # Render, then save the picture and the data by typing names into the choosers.
 xdotool mousemove $(at 451 18) click 1

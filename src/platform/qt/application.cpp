@@ -38,13 +38,14 @@ char* argvStorage[] = {arg0, nullptr};
 
 QApplication* EnsureApplication() {
   static QApplication* app = [] {
-    // Every pointer move is a message of its own, even when the program falls behind: a
-    // stroke paints each cell it crosses instead of jumping over the ones whose moves Qt
-    // would otherwise merge.
-    QCoreApplication::setAttribute(Qt::AA_CompressHighFrequencyEvents, false);
     QFont::insertSubstitution(QString::fromUtf8("ＭＳ ゴシック"), "IPAGothic");
     QFont::insertSubstitution(QString::fromUtf8("ＭＳ Ｐゴシック"), "IPAPGothic");
     auto* a = new VelmoraApplication(argcStorage, argvStorage);
+    // Every pointer move is a message of its own, even when the program falls behind: a
+    // stroke paints each cell it crosses instead of jumping over the ones whose moves Qt
+    // would otherwise merge. The X11 platform plugin switches merging on while the
+    // application is constructed, so it is switched off only afterwards.
+    QCoreApplication::setAttribute(Qt::AA_CompressHighFrequencyEvents, false);
     a->setQuitOnLastWindowClosed(false);
     auto* translator = new QTranslator(a);
     if (translator->load(QLocale(QLocale::Japanese, QLocale::Japan), "qtbase", "_",

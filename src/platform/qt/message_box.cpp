@@ -57,6 +57,9 @@ int WINAPI MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
   qtbackend::EnsureApplication();
   QMessageBox box(qtbackend::FrameWidget(qtbackend::TopLevelOf(owner)));
   box.setWindowModality(Qt::ApplicationModal);
+  // A message box has a title and a close box; window managers would add the rest.
+  box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                     Qt::WindowCloseButtonHint);
   box.setWindowTitle(QString::fromUtf8(caption ? caption : "エラー"));
   box.setTextFormat(Qt::PlainText);
   box.setText(QString::fromUtf8(text ? text : ""));

@@ -122,8 +122,12 @@ PY
 
 # Copy, and paste into another program while velmora runs.
 file_menu Down Down Down Return
-sleep 0.5
-xclip -selection clipboard -t TARGETS -o | grep -qx image/png || fail "no image on the clipboard"
+copied=""
+for _ in $(seq 100); do
+  xclip -selection clipboard -t TARGETS -o 2>/dev/null | grep -qx image/png && { copied=1; break; }
+  sleep 0.1
+done
+[ -n "$copied" ] || fail "no image on the clipboard"
 xclip -selection clipboard -t image/png -o >clip.png
 [ "$(identify -format %wx%h clip.png)" = 480x376 ] || fail "pasted picture is not 480 x 376"
 diff_pixels=$(compare -metric AE -alpha off clip.png art.bmp null: 2>&1 || true)

@@ -369,6 +369,7 @@ static_assert(sizeof(BITMAPFILEHEADER) == 14);
 // ---- GDI constants --------------------------------------------------------------------------
 
 #define PS_SOLID 0
+#define PS_NULL 5
 #define TRANSPARENT 1
 #define OPAQUE 2
 #define SRCCOPY 0x00CC0020

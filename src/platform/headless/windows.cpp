@@ -10,13 +10,14 @@
 #include "platform/headless/headless.h"
 #include "platform/headless/headless_windows.h"
 #include "platform/module.h"
+#include "platform/window_records.h"
 
 namespace headless {
 namespace {
 
 struct State {
   std::map<std::string, WNDCLASSEXA> classes;
-  std::vector<std::unique_ptr<Window>> windows;  // destroyed ones are removed
+  platform::WindowRecords<Window> windows;  // destroyed ones are removed
   std::deque<MSG> queue;
   std::vector<MSG> queueView;
   std::function<bool(MSG*)> source;
@@ -45,52 +46,25 @@ Window* WindowToPaint() {
   return nullptr;
 }
 
-// The colours of the system colour indexes a class background may name (index + 1), as a
-// default Windows desktop shows them.
-COLORREF SystemColor(int index) {
-  switch (index) {
-    case 0:  // COLOR_SCROLLBAR
-      return RGB(200, 200, 200);
-    case 5:  // COLOR_WINDOW
-      return RGB(255, 255, 255);
-    default:  // COLOR_BTNFACE and the rest
-      return RGB(240, 240, 240);
-  }
-}
-
 // The default erase: the whole client area in the class background.
 void EraseBackground(HWND hwnd, HDC hdc) {
   Window* w = ToWindow(hwnd);
   auto cls = S().classes.find(w->className);
   if (cls == S().classes.end() || !cls->second.hbrBackground) return;
-  const auto value = reinterpret_cast<UINT_PTR>(cls->second.hbrBackground);
-  HBRUSH brush = value <= 31 ? CreateSolidBrush(SystemColor(static_cast<int>(value) - 1))
-                             : cls->second.hbrBackground;
-  HGDIOBJ oldBrush = SelectObject(hdc, brush);
-  HGDIOBJ oldPen = SelectObject(hdc, CreatePen(5 /* PS_NULL */, 0, 0));
+  HGDIOBJ oldBrush =
+      SelectObject(hdc, CreateSolidBrush(raster::ClassBackgroundColor(cls->second.hbrBackground)));
+  HGDIOBJ oldPen = SelectObject(hdc, CreatePen(PS_NULL, 0, 0));
   // With the null pen the rectangle is all fill.
   Rectangle(hdc, 0, 0, w->client.width, w->client.height);
   DeleteObject(SelectObject(hdc, oldPen));
-  SelectObject(hdc, oldBrush);
-  if (brush != cls->second.hbrBackground) DeleteObject(brush);
+  DeleteObject(SelectObject(hdc, oldBrush));
 }
 
 }  // namespace
 
-Window* ToWindow(HWND hwnd) {
-  if (!hwnd) return nullptr;
-  for (const auto& w : S().windows)
-    if (reinterpret_cast<HWND>(w.get()) == hwnd) return w.get();
-  return nullptr;
-}
-
-HWND ToHandle(Window* window) { return reinterpret_cast<HWND>(window); }
-
-std::vector<HWND> Windows() {
-  std::vector<HWND> out;
-  for (const auto& w : S().windows) out.push_back(ToHandle(w.get()));
-  return out;
-}
+Window* ToWindow(HWND hwnd) { return S().windows.Find(hwnd); }
+HWND ToHandle(Window* window) { return platform::WindowRecords<Window>::HandleOf(window); }
+std::vector<HWND> Windows() { return S().windows.All(); }
 
 HWND FindTopLevel(const char* className) {
   for (const auto& w : S().windows)
@@ -98,12 +72,7 @@ HWND FindTopLevel(const char* className) {
   return nullptr;
 }
 
-std::vector<HWND> Children(HWND parent) {
-  std::vector<HWND> out;
-  for (const auto& w : S().windows)
-    if (w->parent == parent) out.push_back(ToHandle(w.get()));
-  return out;
-}
+std::vector<HWND> Children(HWND parent) { return S().windows.ChildrenOf(parent); }
 
 const std::vector<MSG>& QueuedMessages() {
   S().queueView.assign(S().queue.begin(), S().queue.end());
@@ -215,8 +184,7 @@ HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, 
   const bool framed = !(style & WS_CHILD) && (style & WS_CAPTION) == WS_CAPTION;
   w->client.Resize(std::max(0, width - (framed ? kFrameWidth : 0)),
                    std::max(0, height - (framed ? kFrameHeight : 0)));
-  S().windows.push_back(std::move(window));
-  HWND hwnd = ToHandle(w);
+  HWND hwnd = S().windows.Add(std::move(window));
   if (SendMessageA(hwnd, WM_CREATE, 0, 0) == -1) {
     DestroyWindow(hwnd);
     return nullptr;
@@ -229,10 +197,7 @@ BOOL WINAPI DestroyWindow(HWND hwnd) {
   if (!w) return FALSE;
   SendMessageA(hwnd, WM_DESTROY, 0, 0);
   for (HWND child : Children(hwnd)) DestroyWindow(child);
-  auto& all = S().windows;
-  all.erase(std::remove_if(all.begin(), all.end(),
-                           [&](const std::unique_ptr<Window>& p) { return p.get() == w; }),
-            all.end());
+  S().windows.Remove(w);
   return TRUE;
 }
 

@@ -14,13 +14,14 @@
 #include "platform/qt/main_window.h"
 #include "platform/qt/qt_backend.h"
 #include "platform/qt/qt_windows.h"
+#include "platform/window_records.h"
 
 namespace qtbackend {
 namespace {
 
 struct State {
   std::map<std::string, WNDCLASSEXA> classes;
-  std::vector<std::unique_ptr<Window>> windows;
+  platform::WindowRecords<Window> windows;
 };
 
 State& S() {
@@ -32,27 +33,6 @@ State& S() {
 // menu bar on the desktop the program was laid out for; the frame here keeps that client size.
 constexpr int kFrameWidth = 8;
 constexpr int kFrameHeight = 46;
-
-// The classic system colours that a class background of the form COLOR_xxx + 1 selects.
-COLORREF SystemColor(int index) {
-  static const COLORREF colors[] = {
-      RGB(200, 200, 200), RGB(0, 0, 0),       RGB(153, 180, 209), RGB(191, 205, 219),
-      RGB(240, 240, 240), RGB(255, 255, 255), RGB(100, 100, 100), RGB(0, 0, 0),
-      RGB(0, 0, 0),       RGB(0, 0, 0),       RGB(180, 180, 180), RGB(244, 247, 252),
-      RGB(171, 171, 171), RGB(51, 153, 255),  RGB(255, 255, 255), RGB(240, 240, 240),
-      RGB(160, 160, 160), RGB(109, 109, 109), RGB(0, 0, 0)};
-  if (index >= 0 && index < static_cast<int>(std::size(colors))) return colors[index];
-  return RGB(240, 240, 240);
-}
-
-COLORREF BackgroundOf(HBRUSH brush) {
-  // Small values name a system colour; anything else must be a brush of ours.
-  const auto value = reinterpret_cast<UINT_PTR>(brush);
-  if (value >= 1 && value <= 31) return SystemColor(static_cast<int>(value) - 1);
-  if (raster::GdiObject* o = raster::ToObject(brush); o && o->kind == raster::ObjectKind::Brush)
-    return static_cast<raster::Brush*>(o)->color;
-  return RGB(255, 255, 255);
-}
 
 bool paintScheduled = false;
 
@@ -71,39 +51,12 @@ void SchedulePaintDuringModal() {
 
 }  // namespace
 
-Window* ToWindow(HWND hwnd) {
-  if (!hwnd) return nullptr;
-  for (const auto& w : S().windows)
-    if (reinterpret_cast<HWND>(w.get()) == hwnd) return w.get();
-  return nullptr;
-}
-
-HWND ToHandle(Window* window) { return reinterpret_cast<HWND>(window); }
-
-std::vector<HWND> AllWindows() {
-  std::vector<HWND> out;
-  for (const auto& w : S().windows) out.push_back(ToHandle(w.get()));
-  return out;
-}
-
-std::vector<HWND> ChildrenOf(HWND parent) {
-  std::vector<HWND> out;
-  for (const auto& w : S().windows)
-    if (w->parent == parent) out.push_back(ToHandle(w.get()));
-  return out;
-}
-
-HWND AddWindow(std::unique_ptr<Window> window) {
-  S().windows.push_back(std::move(window));
-  return ToHandle(S().windows.back().get());
-}
-
-void RemoveWindow(Window* window) {
-  auto& all = S().windows;
-  all.erase(std::remove_if(all.begin(), all.end(),
-                           [&](const std::unique_ptr<Window>& p) { return p.get() == window; }),
-            all.end());
-}
+Window* ToWindow(HWND hwnd) { return S().windows.Find(hwnd); }
+HWND ToHandle(Window* window) { return platform::WindowRecords<Window>::HandleOf(window); }
+std::vector<HWND> AllWindows() { return S().windows.All(); }
+std::vector<HWND> ChildrenOf(HWND parent) { return S().windows.ChildrenOf(parent); }
+HWND AddWindow(std::unique_ptr<Window> window) { return S().windows.Add(std::move(window)); }
+void RemoveWindow(Window* window) { S().windows.Remove(window); }
 
 HWND TopLevelOf(HWND hwnd) {
   Window* w = ToWindow(hwnd);
@@ -225,7 +178,7 @@ HWND WINAPI CreateWindowExA(DWORD, LPCSTR className, LPCSTR windowName, DWORD st
   w->classStyle = wc.style;
   w->instance = instance;
   w->proc = wc.lpfnWndProc;
-  w->background = BackgroundOf(wc.hbrBackground);
+  w->background = raster::ClassBackgroundColor(wc.hbrBackground);
   HWND hwnd = AddWindow(std::move(window));
 
   auto* frame = new qtbackend::MainFrame(hwnd);

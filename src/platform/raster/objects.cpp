@@ -174,7 +174,7 @@ HBITMAP WINAPI CreateCompatibleBitmap(HDC, int width, int height) {
 HPEN WINAPI CreatePen(int style, int, COLORREF color) {
   Pen* pen = Counted(new Pen);
   pen->color = color & 0xFFFFFF;
-  pen->null = style == 5;  // PS_NULL
+  pen->null = style == PS_NULL;
   return reinterpret_cast<HPEN>(static_cast<GdiObject*>(pen));
 }
 

@@ -103,6 +103,10 @@ Surface* TargetSurface(DeviceContext* dc);
 // Tells the backend that a window context drew on its window's client area.
 void NoteDrawn(DeviceContext* dc);
 
+// The colour a window class's background brush paints: a brush of ours, or a classic system
+// colour named as COLOR_xxx + 1 (white for anything else).
+COLORREF ClassBackgroundColor(HBRUSH brush);
+
 // Counts of the objects and contexts that are alive, stock objects excluded; a drawing call
 // that cleans up after itself leaves both unchanged.
 int LiveObjectCount();

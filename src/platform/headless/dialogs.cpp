@@ -1,11 +1,11 @@
 // Headless backend, modal dialogs. See headless_dialogs.h for what it stands in for.
-#include <deque>
 #include <memory>
 
 #include "platform/headless/headless.h"
 #include "platform/headless/headless_controls.h"
 #include "platform/headless/headless_dialogs.h"
 #include "platform/headless/headless_windows.h"
+#include "platform/headless/scripted_answers.h"
 
 namespace headless {
 namespace {
@@ -23,8 +23,7 @@ struct OpenEntry {
 struct State {
   std::vector<DialogCall> calls;
   std::vector<std::unique_ptr<OpenEntry>> open;
-  std::deque<DialogAction> actions;
-  std::function<DialogAction(const DialogCall&)> responder;
+  ScriptedAnswers<DialogAction, DialogCall> actions;
 };
 
 State& S() {
@@ -105,16 +104,7 @@ void Perform(HWND dialog, DialogAction action) {
 }
 
 DialogAction NextAction(const DialogCall& call) {
-  if (!S().actions.empty()) {
-    const DialogAction action = S().actions.front();
-    S().actions.pop_front();
-    return action;
-  }
-  if (S().responder) {
-    auto responder = S().responder;
-    return responder(call);
-  }
-  return DialogAction::Escape;
+  return S().actions.Next(call, DialogAction::Escape);
 }
 
 }  // namespace
@@ -125,12 +115,10 @@ const DialogCall* OpenDialog() {
   return S().open.empty() ? nullptr : &S().calls[S().open.back()->call];
 }
 
-void ScriptDialogActions(std::vector<DialogAction> actions) {
-  S().actions.insert(S().actions.end(), actions.begin(), actions.end());
-}
+void ScriptDialogActions(std::vector<DialogAction> actions) { S().actions.Script(actions); }
 
 void SetDialogResponder(std::function<DialogAction(const DialogCall&)> responder) {
-  S().responder = std::move(responder);
+  S().actions.SetResponder(std::move(responder));
 }
 
 }  // namespace headless

@@ -1,17 +1,15 @@
 // Headless backend, message boxes. See headless_message_boxes.h for what it stands in for.
-#include <deque>
-
 #include "platform/headless/headless.h"
 #include "platform/headless/headless_message_boxes.h"
 #include "platform/headless/headless_windows.h"
+#include "platform/headless/scripted_answers.h"
 
 namespace headless {
 namespace {
 
 struct State {
   std::vector<MessageBoxCall> calls;
-  std::deque<int> answers;
-  std::function<int(const MessageBoxCall&)> responder;
+  ScriptedAnswers<int, MessageBoxCall> answers;
 };
 
 State& S() {
@@ -42,12 +40,10 @@ int DefaultAnswer(UINT flags) {
 const std::vector<MessageBoxCall>& MessageBoxCalls() { return S().calls; }
 void ClearMessageBoxCalls() { S().calls.clear(); }
 
-void ScriptMessageBoxAnswers(std::vector<int> answers) {
-  S().answers.insert(S().answers.end(), answers.begin(), answers.end());
-}
+void ScriptMessageBoxAnswers(std::vector<int> answers) { S().answers.Script(answers); }
 
 void SetMessageBoxResponder(std::function<int(const MessageBoxCall&)> responder) {
-  S().responder = std::move(responder);
+  S().answers.SetResponder(std::move(responder));
 }
 
 }  // namespace headless
@@ -61,17 +57,7 @@ int WINAPI MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
   S().calls.push_back(call);
   // The box is open: what the window system delivers meanwhile reaches the owner now.
   DeliverModalMessages();
-  int answer;
-  if (!S().answers.empty()) {
-    answer = S().answers.front();
-    S().answers.pop_front();
-  } else if (S().responder) {
-    // A copy: the responder may replace itself or open boxes of its own.
-    auto responder = S().responder;
-    answer = responder(call);
-  } else {
-    answer = DefaultAnswer(type);
-  }
+  const int answer = S().answers.Next(call, DefaultAnswer(type));
   DeliverModalMessages();
   S().calls[index].answer = answer;
   return answer;

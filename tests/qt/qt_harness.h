@@ -56,6 +56,7 @@ inline LRESULT CALLBACK TestWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARA
 }
 
 inline HINSTANCE Module() {
+  (void)kPrivateHome;
   static HINSTANCE module = CreateModuleInstance(&ProgramResources);
   return module;
 }
@@ -72,22 +73,21 @@ inline bool Pump(HWND hwnd) {
       UpdateWindow(hwnd);
       return true;
     }
-    if (!TranslateAcceleratorA(m.hwnd, accelerators, &m)) {
-      TranslateMessage(&m);
-      DispatchMessageA(&m);
-    }
+    if (!TranslateAcceleratorA(m.hwnd, accelerators, &m)) DispatchMessageA(&m);
   }
   return false;
 }
 
 // A shown and first painted window; whatever an earlier test left in the queue is handled first.
 inline HWND MakeWindow() {
-  (void)kPrivateHome;
   Pump(nullptr);
-  const auto background = reinterpret_cast<HBRUSH>(static_cast<UINT_PTR>(COLOR_SCROLLBAR + 1));
-  const WNDCLASSEXA wc{
-      sizeof wc,  CS_HREDRAW | CS_VREDRAW,    TestWindowProc, 0,      0, Module(), nullptr, nullptr,
-      background, MAKEINTRESOURCEA(IDR_MAIN), "VelmoraTest",  nullptr};
+  WNDCLASSEXA wc{};
+  wc.cbSize = sizeof wc;
+  wc.style = CS_HREDRAW | CS_VREDRAW;
+  wc.lpfnWndProc = TestWindowProc;
+  wc.hInstance = Module();
+  wc.lpszMenuName = MAKEINTRESOURCEA(IDR_MAIN);
+  wc.lpszClassName = "VelmoraTest";
   RegisterClassExA(&wc);
   HWND hwnd = CreateWindowExA(0, "VelmoraTest", "Velmora Ver.2", WS_OVERLAPPEDWINDOW, 60, 60, 504,
                               486, nullptr, nullptr, Module(), nullptr);
@@ -96,33 +96,22 @@ inline HWND MakeWindow() {
   return hwnd;
 }
 
-// Once a modal dialog of type T is up, hands it to act. A dialog that act left open, or that never
-// became a T, is ended after about five seconds, so that a failed check cannot hang.
+// Once a modal dialog of type T is up, hands it to act. A dialog that act left open, or that
+// never became a T within about five seconds, is ended, so that a failed check cannot hang.
 template <typename T>
 void WhenModal(std::function<void(T*)> act) {
-  struct Watch {
-    bool answered = false;
-    QPointer<QDialog> dialog;
-    int ticks = 0;
-  };
   auto* timer = new QTimer(qApp);
-  auto watch = std::make_shared<Watch>();
-  QObject::connect(timer, &QTimer::timeout, [timer, watch, act] {
+  auto ticks = std::make_shared<int>(0);
+  QObject::connect(timer, &QTimer::timeout, [timer, ticks, act] {
     QWidget* modal = QApplication::activeModalWidget();
-    auto* dialog = qobject_cast<T*>(modal);
-    if (!watch->answered && dialog && dialog->isVisible()) {
-      watch->answered = true;
-      watch->dialog = dialog;
-      act(dialog);  // may run nested loops, in which this timer keeps ticking
-      return;
-    }
-    const bool finished = watch->answered && !(watch->dialog && watch->dialog->isVisible());
-    if (finished || ++watch->ticks > 250) {
-      timer->stop();
-      timer->deleteLater();
-      QDialog* stuck = watch->answered ? watch->dialog.data() : qobject_cast<QDialog*>(modal);
-      if (!finished && stuck) stuck->done(0);
-    }
+    T* dialog = qobject_cast<T*>(modal);
+    const bool up = dialog && dialog->isVisible();
+    if (!up && ++*ticks <= 250) return;
+    timer->stop();
+    timer->deleteLater();
+    QPointer<QDialog> open = up ? dialog : qobject_cast<QDialog*>(modal);
+    if (up) act(dialog);
+    if (open && open->isVisible()) open->done(0);
   });
   timer->start(20);
 }

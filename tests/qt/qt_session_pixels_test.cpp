@@ -23,8 +23,7 @@ void ExpectSamePixels(HWND hwnd, std::FILE* reference, int checkpoint) {
   std::vector<std::uint32_t> want(static_cast<size_t>(size[0]) * size[1]);
   ASSERT_EQ(std::fread(want.data(), sizeof want[0], want.size(), reference), want.size());
   const raster::Surface* got = backend::ClientSurface(hwnd);
-  ASSERT_EQ(got->width, size[0]);
-  ASSERT_EQ(got->height, size[1]);
+  ASSERT_EQ(std::pair(got->width, got->height), std::pair(size[0], size[1]));
   int differing = 0, skipped = 0;
   for (int y = 0; y < got->height; ++y)
     for (int x = 0; x < got->width; ++x) {
@@ -51,7 +50,6 @@ TEST(SessionPixels, QtShowsWhatTheHeadlessBackendComputesForTheSameSession) {
   std::FILE* f = std::fopen(reference.c_str(), "rb");
   ASSERT_NE(f, nullptr);
 
-  (void)kPrivateHome;
   SetFixedCalendarSeconds(kSeedSeconds);
   HINSTANCE instance = Module();
   LoadStringA(instance, 109, MainClassName, kMainClassNameSize);

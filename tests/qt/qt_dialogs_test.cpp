@@ -73,8 +73,8 @@ TEST(MessageBox, ShowsTitleIconAndButtonsReturnsTheAnswerAndLetsTheWindowResizeA
     QTest::keyClick(box, Qt::Key_Return);
   });
   EXPECT_EQ(MessageBoxA(hwnd, "お知らせ", "Velmora", MB_ICONWARNING | MB_OK), IDOK);
-  ASSERT_FALSE(Messages(WM_SIZE).empty());
-  EXPECT_EQ(Messages(WM_SIZE).back().lParam, MAKELPARAM(536, 470));
+  ASSERT_EQ(Count(WM_SIZE), 1);
+  EXPECT_EQ(Log[IndexOf(WM_SIZE)].lParam, MAKELPARAM(536, 470));
   EXPECT_GT(IndexOf(WM_PAINT), IndexOf(WM_SIZE));
   EXPECT_EQ(backend::ClientSurface(hwnd)->width, 536);
 }

@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -33,12 +34,7 @@ inline const bool kPrivateHome = [] {
 
 inline std::vector<MSG> Log;
 
-inline std::vector<MSG> Messages(UINT msg) {
-  std::vector<MSG> out;
-  for (const MSG& m : Log)
-    if (m.message == msg) out.push_back(m);
-  return out;
-}
+inline int Count(UINT msg) { return std::ranges::count(Log, msg, &MSG::message); }
 inline int IndexOf(UINT msg) {
   for (size_t i = 0; i < Log.size(); ++i)
     if (Log[i].message == msg) return static_cast<int>(i);

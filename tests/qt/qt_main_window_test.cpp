@@ -22,7 +22,8 @@ T* Control(HWND hwnd, int id) {
 
 std::vector<WPARAM> Commands() {
   std::vector<WPARAM> out;
-  for (const MSG& m : Messages(WM_COMMAND)) out.push_back(m.wParam);
+  for (const MSG& m : Log)
+    if (m.message == WM_COMMAND) out.push_back(m.wParam);
   return out;
 }
 
@@ -131,7 +132,7 @@ TEST(MainWindow, CloseBoxOnlyAsksAndCopiedBitmapsReachTheClipboard) {
   Log.clear();
   ASSERT_FALSE(frame->close());
   ASSERT_TRUE(Pump(hwnd));
-  EXPECT_EQ(Messages(WM_CLOSE).size(), 1u);
+  EXPECT_EQ(Count(WM_CLOSE), 1);
   EXPECT_TRUE(frame->isVisible());
 
   HBITMAP bitmap = CreateCompatibleBitmap(nullptr, 7, 3);

@@ -1,7 +1,7 @@
-// Shared set-up of the Qt backend tests: a private home for Qt, a window with the program's
-// menu, accelerators and control row whose procedure logs every message, a pump that runs the
-// message loop until the queue is drained, and a helper that answers a modal dialog once it is
-// up (closing it after a few seconds if a check failed to, so that no test can hang).
+// Shared set-up of the Qt backend tests: a private home for Qt, a window with the program's menu,
+// accelerators and control row whose procedure logs every message, a pump that runs the message
+// loop until the queue is drained, and a helper that answers a modal dialog once it is up (closing
+// it after a few seconds if a check failed to, so that no test can hang).
 #pragma once
 
 #include <gtest/gtest.h>
@@ -10,9 +10,9 @@
 #include <QApplication>
 #include <QDialog>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QTimer>
-#include <cstdlib>
-#include <filesystem>
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -26,86 +26,39 @@ namespace qt_harness {
 
 // Qt and fontconfig must not touch the real home of whoever runs the tests.
 inline const bool kPrivateHome = [] {
-  char base[] = "/tmp/velmora-qt-test-XXXXXX";
-  if (!mkdtemp(base)) return false;
-  static const std::string root = base;
-  std::atexit([] {
-    std::error_code ignored;
-    std::filesystem::remove_all(root, ignored);
-  });
-  for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_RUNTIME_DIR"}) setenv(name, base, 1);
-  return true;
+  static QTemporaryDir home;  // removed at exit
+  for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_RUNTIME_DIR"})
+    setenv(name, qPrintable(home.path()), 1);
+  return home.isValid();
 }();
 
-struct Delivered {
-  HWND hwnd;
-  UINT msg;
-  WPARAM wParam;
-  LPARAM lParam;
-};
-inline std::vector<Delivered> Log;
-inline bool AllowClose = false;
+inline std::vector<MSG> Log;
 
-inline std::vector<Delivered> Messages(UINT msg) {
-  std::vector<Delivered> out;
-  for (const Delivered& d : Log)
-    if (d.msg == msg) out.push_back(d);
-  return out;
-}
+inline int Count(UINT msg) { return std::ranges::count(Log, msg, &MSG::message); }
 inline int IndexOf(UINT msg) {
   for (size_t i = 0; i < Log.size(); ++i)
-    if (Log[i].msg == msg) return static_cast<int>(i);
+    if (Log[i].message == msg) return static_cast<int>(i);
   return -1;
 }
 
-// The program's controls on creation; a close request is refused until the test allows it.
+// The program's controls on creation; a close request is only noted.
 inline LRESULT CALLBACK TestWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  Log.push_back({hwnd, msg, wParam, lParam});
-  switch (msg) {
-    case WM_CREATE:
-      CreateControlPanel(hwnd);
-      FillDotColorList();
-      return 0;
-    case WM_CLOSE:
-      if (AllowClose) DestroyWindow(hwnd);
-      return 0;
-    case WM_DESTROY:
-      PostQuitMessage(0);
-      return 0;
-    default:
-      return DefWindowProcA(hwnd, msg, wParam, lParam);
+  Log.push_back({hwnd, msg, wParam, lParam, 0, {}});
+  if (msg == WM_CREATE) {
+    CreateControlPanel(hwnd);
+    FillDotColorList();
   }
+  return msg == WM_CLOSE || msg == WM_CREATE ? 0 : DefWindowProcA(hwnd, msg, wParam, lParam);
 }
 
 inline HINSTANCE Module() {
+  (void)kPrivateHome;
   static HINSTANCE module = CreateModuleInstance(&ProgramResources);
   return module;
 }
 
-inline bool Pump(HWND hwnd);
-
-// A shown and first painted window; whatever an earlier test left in the queue is handled first.
-inline HWND MakeWindow() {
-  (void)kPrivateHome;
-  Pump(nullptr);
-  WNDCLASSEXA wc{};
-  wc.cbSize = sizeof wc;
-  wc.style = CS_HREDRAW | CS_VREDRAW;
-  wc.lpfnWndProc = TestWindowProc;
-  wc.hInstance = Module();
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<UINT_PTR>(COLOR_SCROLLBAR + 1));
-  wc.lpszMenuName = MAKEINTRESOURCEA(IDR_MAIN);
-  wc.lpszClassName = "VelmoraTest";
-  RegisterClassExA(&wc);
-  HWND hwnd = CreateWindowExA(0, "VelmoraTest", "Velmora Ver.2", WS_OVERLAPPEDWINDOW, 60, 60, 504,
-                              486, nullptr, nullptr, Module(), nullptr);
-  ShowWindow(hwnd, SW_SHOWNORMAL);
-  UpdateWindow(hwnd);
-  return hwnd;
-}
-
-// Runs the program's loop until everything queued so far (and the repaint it asks for) has
-// been handled. Returns false when the quit message came first.
+// Runs the program's loop until everything queued so far (and the repaint it asks for) has been
+// handled. Returns false when the quit message came first.
 inline bool Pump(HWND hwnd) {
   constexpr UINT kSentinel = 0x8000 + 77;
   static HACCEL accelerators = LoadAcceleratorsA(Module(), MAKEINTRESOURCEA(IDR_MAIN));
@@ -116,41 +69,45 @@ inline bool Pump(HWND hwnd) {
       UpdateWindow(hwnd);
       return true;
     }
-    if (!TranslateAcceleratorA(m.hwnd, accelerators, &m)) {
-      TranslateMessage(&m);
-      DispatchMessageA(&m);
-    }
+    if (!TranslateAcceleratorA(m.hwnd, accelerators, &m)) DispatchMessageA(&m);
   }
   return false;
 }
 
+// A shown and first painted window; whatever an earlier test left in the queue is handled first.
+inline HWND MakeWindow() {
+  Pump(nullptr);
+  WNDCLASSEXA wc{};
+  wc.cbSize = sizeof wc;
+  wc.style = CS_HREDRAW | CS_VREDRAW;
+  wc.lpfnWndProc = TestWindowProc;
+  wc.hInstance = Module();
+  wc.lpszMenuName = MAKEINTRESOURCEA(IDR_MAIN);
+  wc.lpszClassName = "VelmoraTest";
+  RegisterClassExA(&wc);
+  HWND hwnd = CreateWindowExA(0, "VelmoraTest", "Velmora Ver.2", WS_OVERLAPPEDWINDOW, 60, 60, 504,
+                              486, nullptr, nullptr, Module(), nullptr);
+  ShowWindow(hwnd, SW_SHOWNORMAL);
+  UpdateWindow(hwnd);
+  return hwnd;
+}
+
 // Once a modal dialog of type T is up, hands it to act. A dialog that act left open, or that
-// never became a T, is ended after about five seconds, so that a failed check cannot hang.
+// never became a T within about five seconds, is ended, so that a failed check cannot hang.
 template <typename T>
 void WhenModal(std::function<void(T*)> act) {
-  struct Watch {
-    bool answered = false;
-    QPointer<QDialog> dialog;
-    int ticks = 0;
-  };
   auto* timer = new QTimer(qApp);
-  auto watch = std::make_shared<Watch>();
-  QObject::connect(timer, &QTimer::timeout, [timer, watch, act] {
+  auto ticks = std::make_shared<int>(0);
+  QObject::connect(timer, &QTimer::timeout, [timer, ticks, act] {
     QWidget* modal = QApplication::activeModalWidget();
-    auto* dialog = qobject_cast<T*>(modal);
-    if (!watch->answered && dialog && dialog->isVisible()) {
-      watch->answered = true;
-      watch->dialog = dialog;
-      act(dialog);  // may run nested loops, in which this timer keeps ticking
-      return;
-    }
-    const bool finished = watch->answered && !(watch->dialog && watch->dialog->isVisible());
-    if (finished || ++watch->ticks > 250) {
-      timer->stop();
-      timer->deleteLater();
-      QDialog* stuck = watch->answered ? watch->dialog.data() : qobject_cast<QDialog*>(modal);
-      if (!finished && stuck) stuck->done(0);
-    }
+    T* dialog = qobject_cast<T*>(modal);
+    const bool up = dialog && dialog->isVisible();
+    if (!up && ++*ticks <= 250) return;
+    timer->stop();
+    timer->deleteLater();
+    QPointer<QDialog> open = up ? dialog : qobject_cast<QDialog*>(modal);
+    if (up) act(dialog);
+    if (open && open->isVisible()) open->done(0);
   });
   timer->start(20);
 }

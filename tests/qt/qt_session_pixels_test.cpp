@@ -1,6 +1,6 @@
-// The same editing session on both backends gives the same client pixels: Qt, driven through
-// its real widgets, against the headless backend (played by qt_session_dump). Glyphs aside:
-// the headless backend draws none, and where it drew nothing, Qt shows the class background.
+// The same editing session on both backends gives the same client pixels: Qt, driven through its
+// real widgets, against the headless backend (played by qt_session_dump). Glyphs aside: the
+// headless backend draws none, and where it drew nothing, Qt shows the class background.
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
@@ -23,8 +23,7 @@ void ExpectSamePixels(HWND hwnd, std::FILE* reference, int checkpoint) {
   std::vector<std::uint32_t> want(static_cast<size_t>(size[0]) * size[1]);
   ASSERT_EQ(std::fread(want.data(), sizeof want[0], want.size(), reference), want.size());
   const raster::Surface* got = backend::ClientSurface(hwnd);
-  ASSERT_EQ(got->width, size[0]);
-  ASSERT_EQ(got->height, size[1]);
+  ASSERT_EQ(std::pair(got->width, got->height), std::pair(size[0], size[1]));
   int differing = 0, skipped = 0;
   for (int y = 0; y < got->height; ++y)
     for (int x = 0; x < got->width; ++x) {
@@ -51,7 +50,6 @@ TEST(SessionPixels, QtShowsWhatTheHeadlessBackendComputesForTheSameSession) {
   std::FILE* f = std::fopen(reference.c_str(), "rb");
   ASSERT_NE(f, nullptr);
 
-  (void)kPrivateHome;
   SetFixedCalendarSeconds(kSeedSeconds);
   HINSTANCE instance = Module();
   LoadStringA(instance, 109, MainClassName, kMainClassNameSize);
@@ -64,28 +62,23 @@ TEST(SessionPixels, QtShowsWhatTheHeadlessBackendComputesForTheSameSession) {
   int checkpoints = 0;
   for (const Step& step : Steps()) {
     const QPoint at(step.x, step.y);
-    const Qt::MouseButton button = step.button == 1 ? Qt::LeftButton : Qt::RightButton;
-    switch (step.kind) {
-      case Kind::Move:
-        QTest::mouseMove(client, at);
-        break;
-      case Kind::Press:
-        QTest::mousePress(client, button, {}, at);
-        break;
-      case Kind::Release:
-        QTest::mouseRelease(client, button, {}, at);
-        break;
-      case Kind::Click:
-        QTest::mouseClick(qtbackend::ControlWidget(GetDlgItem(hwnd, step.control)), Qt::LeftButton);
-        break;
-      case Kind::Checkpoint:
-        ASSERT_TRUE(Pump(hwnd));
-        InvalidateRect(hwnd, nullptr, TRUE);
-        UpdateWindow(hwnd);
-        ExpectSamePixels(hwnd, f, checkpoints++);
-        break;
-    }
+    const bool left = step.msg == WM_LBUTTONDOWN || step.msg == WM_LBUTTONUP;
+    const Qt::MouseButton button = left ? Qt::LeftButton : Qt::RightButton;
+    if (step.msg == WM_MOUSEMOVE)
+      QTest::mouseMove(client, at);
+    else if (step.msg == WM_LBUTTONDOWN || step.msg == WM_RBUTTONDOWN)
+      QTest::mousePress(client, button, {}, at);
+    else if (step.msg == WM_LBUTTONUP || step.msg == WM_RBUTTONUP)
+      QTest::mouseRelease(client, button, {}, at);
+    else if (step.msg == WM_COMMAND)
+      QTest::mouseClick(qtbackend::ControlWidget(GetDlgItem(hwnd, static_cast<int>(step.wParam))),
+                        Qt::LeftButton);
     ASSERT_TRUE(Pump(hwnd));
+    if (step.msg == 0) {
+      InvalidateRect(hwnd, nullptr, TRUE);
+      UpdateWindow(hwnd);
+      ExpectSamePixels(hwnd, f, checkpoints++);
+    }
   }
   EXPECT_EQ(checkpoints, 4);
   EXPECT_EQ(std::fgetc(f), EOF);

@@ -1,5 +1,5 @@
-// Plays the scripted session on the headless backend and writes, for each checkpoint, the
-// client's width, height and pixels (32-bit, native order), with kSkipped where text was drawn.
+// Plays the scripted session on the headless backend and writes, for each checkpoint, the client's
+// width, height and pixels (32-bit, native order), with kSkipped where text was drawn.
 // Usage: qt_session_dump FILE
 #include <algorithm>
 #include <cstdio>
@@ -49,29 +49,14 @@ int main(int argc, char** argv) {
   RegisterMainClass(instance);
   if (!CreateMainWindow(instance, SW_SHOWNORMAL)) return 1;
   HWND hwnd = headless::FindTopLevel(MainClassName);
-  WPARAM buttons = 0;
   for (const Step& step : Steps()) {
-    const LPARAM at = MAKELPARAM(step.x, step.y);
-    const WPARAM flag = step.button == 1 ? MK_LBUTTON : MK_RBUTTON;
-    const bool left = step.button == 1;
-    switch (step.kind) {
-      case Kind::Move:
-        SendMessageA(hwnd, WM_MOUSEMOVE, buttons, at);
-        break;
-      case Kind::Press:
-        SendMessageA(hwnd, left ? WM_LBUTTONDOWN : WM_RBUTTONDOWN, buttons |= flag, at);
-        break;
-      case Kind::Release:
-        SendMessageA(hwnd, left ? WM_LBUTTONUP : WM_RBUTTONUP, buttons &= ~flag, at);
-        break;
-      case Kind::Click:
-        SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(step.control, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(GetDlgItem(hwnd, step.control)));
-        break;
-      case Kind::Checkpoint:
-        Checkpoint(hwnd, f);
-        break;
-    }
+    if (step.msg == 0)
+      Checkpoint(hwnd, f);
+    else if (step.msg == WM_COMMAND)
+      SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(step.wParam, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(GetDlgItem(hwnd, static_cast<int>(step.wParam))));
+    else
+      SendMessageA(hwnd, step.msg, step.wParam, MAKELPARAM(step.x, step.y));
   }
   return std::fclose(f) == 0 ? 0 : 1;
 }

@@ -1,7 +1,7 @@
-// One scripted editing session, played the same way on the headless backend and on Qt so
-// that the client pixels of both can be compared: colours picked on the palette bar, strokes
-// with both buttons (one leaving the drawing field and the window), a render, and the larger
-// picture size switched on.
+// One scripted editing session, played the same way on the headless backend and on Qt so that the
+// client pixels of both can be compared: colours picked on the palette bar, strokes with both
+// buttons (one leaving the drawing field and the window), a render, and the larger picture size
+// switched on.
 #pragma once
 
 #include <cstdint>
@@ -11,13 +11,12 @@
 
 namespace session_script {
 
-enum class Kind { Move, Press, Release, Click, Checkpoint };
-
+// A mouse message (wParam: the buttons held after it), a click on the control wParam (WM_COMMAND)
+// or a checkpoint (0).
 struct Step {
-  Kind kind;
-  int button = 0;  // 1 left, 2 right (Press, Release)
+  UINT msg;
+  WPARAM wParam = 0;
   int x = 0, y = 0;
-  int control = 0;  // Click: the control's identifier
 };
 
 constexpr std::uint32_t kSeedSeconds = 1234567890;
@@ -29,32 +28,33 @@ inline int CellY(int row) { return 58 + 12 * row + 6; }
 
 inline std::vector<Step> Steps() {
   std::vector<Step> s;
-  auto pick = [&](int button, int x) {
-    s.push_back({Kind::Move, 0, x, 43});
-    s.push_back({Kind::Press, button, x, 43});
-    s.push_back({Kind::Release, button, x, 43});
+  // Pressed at the first point, moved through the others, released at the last.
+  auto drag = [&](bool left, std::vector<POINT> points) {
+    const WPARAM held = left ? MK_LBUTTON : MK_RBUTTON;
+    const UINT down = left ? WM_LBUTTONDOWN : WM_RBUTTONDOWN,
+               up = left ? WM_LBUTTONUP : WM_RBUTTONUP;
+    s.push_back({WM_MOUSEMOVE, 0, points[0].x, points[0].y});
+    s.push_back({down, held, points[0].x, points[0].y});
+    for (size_t i = 1; i < points.size(); ++i)
+      s.push_back({WM_MOUSEMOVE, held, points[i].x, points[i].y});
+    s.push_back({up, 0, points.back().x, points.back().y});
   };
-  auto stroke = [&](int button, int row, int from, int to, int endX, int endY) {
-    s.push_back({Kind::Move, 0, CellX(from), CellY(row)});
-    s.push_back({Kind::Press, button, CellX(from), CellY(row)});
-    for (int c = from + 1; c <= to; ++c) s.push_back({Kind::Move, 0, CellX(c), CellY(row)});
-    s.push_back({Kind::Move, 0, endX, endY});
-    s.push_back({Kind::Release, button, endX, endY});
+  auto cells = [](int row, int from, int to, POINT end) {
+    std::vector<POINT> points;
+    for (int c = from; c <= to; ++c) points.push_back({CellX(c), CellY(row)});
+    points.push_back(end);
+    return points;
   };
-  pick(1, 180);  // green for the left button
-  pick(2, 228);  // white for the right button
-  stroke(1, 5, 10, 14, CellX(14), CellY(6));
-  stroke(2, 8, 10, 14, CellX(15), CellY(8));
-  stroke(1, 12, 30, 38, -5, CellY(12));  // out of the field and out of the window
-  pick(1, 140);                          // magenta
-  stroke(1, 20, 4, 6, CellX(6), CellY(21));
-  s.push_back({Kind::Checkpoint});
-  s.push_back({Kind::Click, 0, 0, 0, 206});  // render
-  s.push_back({Kind::Checkpoint});
-  s.push_back({Kind::Click, 0, 0, 0, 201});  // larger size: the repaint shows more
-  s.push_back({Kind::Checkpoint});
-  s.push_back({Kind::Click, 0, 0, 0, 207});  // back to the grid
-  s.push_back({Kind::Checkpoint});
+  drag(true, {{180, 43}});   // green for the left button
+  drag(false, {{228, 43}});  // white for the right button
+  drag(true, cells(5, 10, 14, {CellX(14), CellY(6)}));
+  drag(false, cells(8, 10, 14, {CellX(15), CellY(8)}));
+  drag(true, cells(12, 30, 38, {-5, CellY(12)}));  // out of the field and out of the window
+  drag(true, {{140, 43}});                         // magenta
+  drag(true, cells(20, 4, 6, {CellX(6), CellY(21)}));
+  // Render, the larger size (the repaint shows more), back to the grid.
+  for (int control : {0, 206, 0, 201, 0, 207, 0})
+    s.push_back({control ? WM_COMMAND : 0u, WPARAM(control)});
   return s;
 }
 

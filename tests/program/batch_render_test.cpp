@@ -23,28 +23,24 @@ TEST_F(BatchRenderTest, ToolWritesWhatTheProgramSaves) {
   std::vector<unsigned char> levels(kDepthDataBytes);
   for (int i = 0; i < kDepthDataBytes; ++i) levels[i] = (i % 40 / 5 + i / 120) % 8;
   WriteBytes(folder / "f.dat", levels);
-  const struct {
-    const char* flags;
-    bool allOn;  // large, bright and markers inside
-    int dotColor;
-    std::uint32_t seed;
-  } runs[] = {{"", false, 5, 1234567},
-              {"--large --bright --markers-inside --dot-color 3", true, 3, 4000000000u}};
-  for (const auto& run : runs) {
-    const std::string command = std::string(VELMORA_BUILD_DIR) + "/velmora-render " + run.flags +
-                                " --seed " + std::to_string(run.seed) + " " + (folder / "f.dat") +
-                                " " + (folder / "tool.bmp");
+  // Defaults; then every option, a dot colour and a seed above 31 bits.
+  for (auto [flags, allOn, seed] :
+       {std::tuple("", false, 1234567u),
+        {"--large --bright --markers-inside --dot-color 3", true, 4000000000u}}) {
+    const std::string command = std::string(VELMORA_BUILD_DIR) + "/velmora-render " + flags +
+                                " --seed " + std::to_string(seed) + " " + (folder / "f.dat") + " " +
+                                (folder / "tool.bmp");
     ASSERT_EQ(std::system(command.c_str()), 0) << command;
 
-    SelectDotColor(run.dotColor);
+    SelectDotColor(allOn ? 3 : 5);
     headless::ScriptFileChoice(folder / "f.dat");
     OpenDepthData(window);
-    AppState.LargeSize = AppState.Bright = AppState.MarkersInside = run.allOn;
-    SetFixedCalendarSeconds(run.seed);
+    AppState.LargeSize = AppState.Bright = AppState.MarkersInside = allOn;
+    SetFixedCalendarSeconds(seed);
     RenderStereogram(window);
-    ExportRegionToBmp(AppState.Canvas, 0, kArtTop, run.allOn ? 600 : 480, run.allOn ? 466 : 376,
+    ExportRegionToBmp(AppState.Canvas, 0, kArtTop, allOn ? 600 : 480, allOn ? 466 : 376,
                       (folder / "program.bmp").c_str());
-    EXPECT_TRUE(ReadBytes(folder / "tool.bmp") == ReadBytes(folder / "program.bmp")) << run.flags;
+    EXPECT_TRUE(ReadBytes(folder / "tool.bmp") == ReadBytes(folder / "program.bmp")) << flags;
   }
 }
 

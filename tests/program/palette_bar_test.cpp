@@ -25,6 +25,7 @@ class PaletteBarTest : public ::testing::Test {
     ReleaseDC(window, surface);
   }
   void TearDown() override { DestroyProgramWindow(window); }
+  COLORREF At(int x, int y) { return ClientPixel(window, x, y); }
   HWND window = nullptr;
 };
 
@@ -41,43 +42,34 @@ TEST_F(PaletteBarTest, PickZonesEndAtTheOutlinesAndPicksAreNoEdit) {
     AppState.MouseX = c.x;
     AppState.MouseY = c.y;
     EXPECT_EQ(PickPaletteColor(window, MouseButton::Right), c.level >= 0) << c.x << "," << c.y;
-    EXPECT_EQ(AppState.RightColor, c.level >= 0 ? c.level : 4) << c.x << "," << c.y;
-    EXPECT_EQ(AppState.LeftColor, 4);
-    EXPECT_EQ(AppState.DataSaved, 0);
+    EXPECT_EQ(std::tuple(AppState.RightColor, AppState.LeftColor, AppState.DataSaved),
+              std::tuple(c.level >= 0 ? c.level : 4, 4, 0))
+        << c.x << "," << c.y;
   }
-  // A left pick shows in the left indicator at once; none is taken while the picture shows.
+  // A left pick shows in the left indicator at once.
   AppState.MouseX = 150;
   EXPECT_EQ(PickPaletteColor(window, MouseButton::Left), 1);
-  EXPECT_EQ(ClientPixel(window, 335, 40), DepthColorRef(2));
-  AppState.ViewMode = VIEW_ART;
-  EXPECT_EQ(PickPaletteColor(window, MouseButton::Left), 0);
+  EXPECT_EQ(At(335, 40), DepthColorRef(2));
 }
 
-TEST_F(PaletteBarTest, SwatchesOverlapAndTheLeftIndicatorStandsInFront) {
+TEST_F(PaletteBarTest, SwatchesOverlapTheLeftIndicatorStandsInFrontAndTheLabelsFlankThem) {
   AppState.LeftColor = 3;
   AppState.RightColor = 6;
   DrawPaletteBar(window);
-  auto at = [&](int x, int y) { return ClientPixel(window, x, y); };
-  for (int i = 1; i < 8; ++i) {  // each swatch's left outline covers the last column before it
-    EXPECT_EQ(at(108 + 16 * i, 40), kBlack) << i;
-    EXPECT_EQ(at(107 + 16 * i, 40), DepthColorRef(i - 1)) << i;
-    EXPECT_EQ(at(109 + 16 * i, 35), DepthColorRef(i)) << i;
-  }
-  // Swatch outlines, then the left indicator's outline over the right one's fill.
-  for (auto [x, y] : {std::pair(239, 40), {150, 34}, {150, 51}, {345, 45}, {340, 47}, {355, 51}})
-    EXPECT_EQ(at(x, y), kBlack) << x << "," << y;
-  EXPECT_EQ(at(238, 40), DepthColorRef(7));
-  EXPECT_EQ(at(150, 52), kGrey);
-  EXPECT_EQ(at(344, 46), DepthColorRef(3));
-  EXPECT_EQ(at(346, 46), DepthColorRef(6));
-  EXPECT_EQ(at(0, 0), RGB(128, 128, 128));  // the separator spans the client width
-  EXPECT_EQ(at(AppState.ClientWidth - 1, 1), RGB(255, 255, 255));
-
+  for (int i = 1; i < 8; ++i)  // each swatch's left outline covers the last column before it
+    EXPECT_EQ(std::tuple(At(107 + 16 * i, 40), At(108 + 16 * i, 40), At(109 + 16 * i, 35)),
+              std::tuple(DepthColorRef(i - 1), kBlack, DepthColorRef(i)))
+        << i;
+  EXPECT_EQ(std::tuple(At(238, 40), At(239, 40), At(150, 34), At(150, 51), At(150, 52)),
+            std::tuple(DepthColorRef(7), kBlack, kBlack, kBlack, kGrey));
+  // The left indicator's outline and fill over the right one's fill.
+  EXPECT_EQ(std::tuple(At(345, 45), At(344, 46), At(346, 46)),
+            std::tuple(kBlack, DepthColorRef(3), DepthColorRef(6)));
   const auto& labels = headless::TextCalls();
   ASSERT_EQ(labels.size(), 2u);
-  EXPECT_EQ(std::tie(labels[0].text, labels[0].x, labels[0].y),
-            std::tuple("編集色　（奥）←", 8, 38));
-  EXPECT_EQ(std::tie(labels[1].text, labels[1].x, labels[1].y), std::tuple("→（手前）", 246, 38));
+  EXPECT_EQ(
+      std::tie(labels[0].text, labels[0].x, labels[0].y, labels[1].text, labels[1].x, labels[1].y),
+      std::tuple("編集色　（奥）←", 8, 38, "→（手前）", 246, 38));
 }
 
 }  // namespace

@@ -3,18 +3,9 @@
 // state must stay valid after every message.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <random>
 
-#include "editor/cell_grid.h"
-#include "platform/headless/headless_clipboard.h"
-#include "platform/headless/headless_dialogs.h"
-#include "platform/headless/headless_file_dialogs.h"
-#include "platform/headless/headless_message_boxes.h"
-#include "platform/raster/surface.h"
 #include "program/shell_session.h"
-#include "shell/resource_ids.h"
-#include "support/temp_folder.h"
 
 using namespace shell_testing;
 
@@ -23,8 +14,6 @@ namespace {
 constexpr unsigned kSeed = 20240611;
 constexpr int kMessages = 100000;
 
-constexpr UINT kButtons[] = {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN, WM_RBUTTONUP,
-                             WM_LBUTTONDBLCLK};
 // Commands the program knows and some it does not. Rendering and the file commands do the most
 // work per message, so they come less often.
 constexpr int kCheapCommands[] = {IDM_ABOUT,          IDM_HELP_CONTENTS, IDC_LARGE_SIZE,
@@ -50,9 +39,8 @@ struct RandomUser {
          {AppState.ViewMode, AppState.DataSaved, AppState.LeftDown, AppState.RightDown,
           AppState.LargeSize, AppState.Bright, AppState.MarkersInside, AppState.FirstPaintDone})
       ASSERT_TRUE(flag == 0 || flag == 1) << "after " << produced;
-    ASSERT_TRUE(AppState.LeftColor >= 0 && AppState.LeftColor < 8 && AppState.RightColor >= 0 &&
-                AppState.RightColor < 8)
-        << "after " << produced;
+    for (std::int32_t color : {AppState.LeftColor, AppState.RightColor})
+      ASSERT_TRUE(color >= 0 && color < 8) << "after " << produced;
     ASSERT_EQ(SendMessageA(AppState.DotColorList, CB_GETCOUNT, 0, 0), 8) << "after " << produced;
     for (int cell = 0; produced % 50 == 0 && cell < kGridRows * kGridColumns; ++cell)
       ASSERT_NE(ReadCellLevel(cell % kGridColumns, cell / kGridColumns), kNoLevel)
@@ -75,7 +63,7 @@ struct RandomUser {
     if (pick < 400) {
       if (Chance(10)) msg->lParam = MAKELPARAM(Below(65536), Below(65536));  // anywhere at all
     } else if (pick < 700) {
-      msg->message = kButtons[Below(5)];
+      msg->message = WM_LBUTTONDOWN + Below(5);  // either button down or up, a left double click
     } else if (pick < 730) {
       msg->message = WM_PAINT;
     } else if (pick < 745) {
@@ -87,10 +75,10 @@ struct RandomUser {
       *msg = MSG{main, WM_COMMAND, MAKEWPARAM(id, Below(3)), 0, 0, {}};
     } else if (pick < 895) {
       const int id = kCostlyCommands[Below(5)];
-      const char* file = id == IDM_OPEN_DATA   ? kDataFiles[Below(5)]
-                         : id == IDM_SAVE_DATA ? "saved"
-                                               : "picture";
-      if (Chance(70)) headless::ScriptFileChoice(folder / file);  // else: cancelled
+      if (Chance(70))  // else: cancelled
+        headless::ScriptFileChoice(folder / (id == IDM_OPEN_DATA   ? kDataFiles[Below(5)]
+                                             : id == IDM_SAVE_DATA ? "saved"
+                                                                   : "picture"));
       *msg = MSG{main, WM_COMMAND, MAKEWPARAM(id, 0), 0, 0, {}};
     } else if (pick < 900 && !AppState.DataSaved) {
       closing = true;  // a way out, only while it asks first; the question is answered No

@@ -99,8 +99,13 @@ TEST(ShellSessionTest, StartsPaintsOnceTogglesOptionsShowsHelpAndAboutOnEveryKey
   EXPECT_EQ(session.Run(), 0);
   // Nothing was edited: the only box is the help notice.
   ASSERT_EQ(headless::MessageBoxCalls().size(), 1u);
-  EXPECT_EQ(std::pair(headless::MessageBoxCalls()[0].caption, headless::MessageBoxCalls()[0].flags),
-            std::pair(std::string("Velmora"), UINT{MB_ICONWARNING | MB_OK}));
+  const auto& help = headless::MessageBoxCalls()[0];
+  EXPECT_EQ(std::tie(help.text, help.caption, help.flags),
+            std::tuple("ヘルプファイルを必要とするほどの\n"
+                       "難しいプログラムではないので、準備しませんでした。\n"
+                       "（実は間に合わなかっただけです！）\n"
+                       "使い方などはドキュメントファイルをご覧ください。",
+                       "Velmora", UINT{MB_ICONWARNING | MB_OK}));
   // About from the menu and from each accelerator; each one ends (on Esc, the default answer).
   ASSERT_EQ(headless::DialogCalls().size(), 4u);
   for (const auto& d : headless::DialogCalls())

@@ -5,6 +5,7 @@
 #include "canvas/drawing.h"
 #include "editor/cell_grid.h"
 #include "platform/headless/headless.h"
+#include "shell/control_panel.h"
 
 namespace testing_support {
 namespace {
@@ -40,14 +41,12 @@ HWND MakeProgramWindow() {
 }
 
 HWND AddDotColorList(HWND window, int selection) {
-  HWND list = CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, 224, 8,
-                              60, 160, window, nullptr, nullptr, nullptr);
-  // Black, blue, red, magenta, green, cyan, yellow, white.
-  for (const char* entry : {"黒", "青", "赤", "桃色", "緑色", "水色", "黄色", "白"})
-    SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
-  SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(selection), 0);
-  AppState.DotColorList = list;
-  return list;
+  AppState.DotColorList =
+      CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, 224, 8, 60, 160,
+                      window, nullptr, nullptr, nullptr);
+  FillDotColorList();
+  SendMessageA(AppState.DotColorList, CB_SETCURSEL, static_cast<WPARAM>(selection), 0);
+  return AppState.DotColorList;
 }
 
 void DestroyProgramWindow(HWND window) {

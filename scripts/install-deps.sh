@@ -24,5 +24,8 @@ echo "Installing: ${missing[*]}"
 sudo_cmd=()
 [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
 export DEBIAN_FRONTEND=noninteractive
-"${sudo_cmd[@]}" apt-get update -qq </dev/null
-"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" </dev/null >/dev/null
+# Two builds set up at once (two checkouts, or make -j) wait for each other's apt run instead
+# of failing on its lock.
+apt_wait=(-o DPkg::Lock::Timeout=900)
+"${sudo_cmd[@]}" apt-get "${apt_wait[@]}" update -qq </dev/null
+"${sudo_cmd[@]}" apt-get "${apt_wait[@]}" install -y -qq --no-install-recommends "${missing[@]}" </dev/null >/dev/null

@@ -3,16 +3,20 @@
 # private work folder ($work, with the home, config and runtime folders that Qt and fontconfig
 # use, so that the real ones stay untouched), starts Xvfb on a display number nobody uses and
 # exports DISPLAY; it returns non-zero when Xvfb does not come up. On exit the program started
-# under it (its pid in $app_pid) and Xvfb are ended, and $work is removed: only the processes
-# the script started itself.
+# under it (its pid in $app_pid), the helpers a script started beside it (their pids in
+# $helper_pids) and Xvfb are ended, and $work is removed: only the processes the script started
+# itself.
 
 work=""
 xvfb_pid=""
 app_pid=""
+helper_pids=()
 
 xvfb_cleanup() {
   set +e
   if [ -n "$app_pid" ]; then kill "$app_pid" 2>/dev/null; wait "$app_pid" 2>/dev/null; fi
+  local pid
+  for pid in "${helper_pids[@]}"; do kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; done
   if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; fi
   [ -n "$work" ] && rm -rf "$work"
 }

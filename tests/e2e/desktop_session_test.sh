@@ -3,7 +3,8 @@
 # paint with both buttons after picking colours on the palette bar, render, save the picture
 # and the data through the real choosers by typing names, copy the picture and paste it from
 # another program (xclip) while velmora runs, then close the window and answer the question
-# about unsaved data, first No, then Yes.
+# about unsaved data, first No, then Yes. A desktop clipboard manager runs throughout: the copied
+# picture must still paste after velmora has exited.
 #
 # Usage: desktop_session_test.sh BUILD_DIR
 set -euo pipefail
@@ -12,12 +13,14 @@ build=$(cd "$1" && pwd)
 velmora=$build/velmora
 here=$(cd "$(dirname "$0")" && pwd)
 [ -x "$velmora" ] || { echo "missing $velmora"; exit 1; }
-for tool in Xvfb xdotool xclip xdpyinfo python3 identify compare; do
+for tool in Xvfb xdotool xclip xdpyinfo python3 identify compare dbus-daemon mate-settings-daemon; do
   command -v "$tool" >/dev/null || { echo "missing $tool (scripts/install-deps.sh)"; exit 1; }
 done
 
 # shellcheck source=SCRIPTDIR/../../scripts/lib/xvfb.sh
 source "$here/../../scripts/lib/xvfb.sh"
+# shellcheck source=SCRIPTDIR/../../scripts/lib/clipboard_manager.sh
+source "$here/../../scripts/lib/clipboard_manager.sh"
 fail() {
   echo "FAIL: $*"
   [ -s "$work/velmora.log" ] && sed 's/^/velmora: /' "$work/velmora.log" | tail -20
@@ -28,6 +31,7 @@ fail() {
 }
 
 xvfb_start velmora-e2e || fail "Xvfb did not start"
+clipboard_manager_start || fail "the clipboard manager did not start: $(cat "$work/clipboard-manager.log")"
 mkdir -p "$work/files"
 
 # Waits until no visible window has that title.
@@ -155,4 +159,11 @@ for _ in $(seq 100); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
 wait "$app_pid" || status=$?
 app_pid=""
 [ "$status" -eq 0 ] || fail "velmora exited with $status"
+
+# The picture outlives the program: velmora handed it to the clipboard manager as it exited.
+xclip -selection clipboard -t TARGETS -o 2>/dev/null | grep -qx image/png ||
+  fail "no image on the clipboard after velmora exited"
+xclip -selection clipboard -t image/png -o >kept.png || fail "the kept picture could not be pasted"
+diff_pixels=$(compare -metric AE -alpha off kept.png art.bmp null: 2>&1 || true)
+[ "$diff_pixels" = 0 ] || fail "the picture kept after exit differs from the saved one in $diff_pixels pixels"
 echo "desktop session: ok"

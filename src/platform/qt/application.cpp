@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QKeyEvent>
 #include <QLibraryInfo>
+#include <QPointer>
 #include <QTranslator>
 #include <chrono>
 #include <cstdio>
@@ -34,26 +35,40 @@ int argcStorage = 1;
 char arg0[] = "velmora";
 char* argvStorage[] = {arg0, nullptr};
 
+QApplication* app = nullptr;
+
 }  // namespace
 
 QApplication* EnsureApplication() {
-  static QApplication* app = [] {
-    QFont::insertSubstitution(QString::fromUtf8("ＭＳ ゴシック"), "IPAGothic");
-    QFont::insertSubstitution(QString::fromUtf8("ＭＳ Ｐゴシック"), "IPAPGothic");
-    auto* a = new VelmoraApplication(argcStorage, argvStorage);
-    // Every pointer move is a message of its own, even when the program falls behind: a
-    // stroke paints each cell it crosses instead of jumping over the ones whose moves Qt
-    // would otherwise merge. The X11 platform plugin switches merging on while the
-    // application is constructed, so it is switched off only afterwards.
-    QCoreApplication::setAttribute(Qt::AA_CompressHighFrequencyEvents, false);
-    a->setQuitOnLastWindowClosed(false);
-    auto* translator = new QTranslator(a);
-    if (translator->load(QLocale(QLocale::Japanese, QLocale::Japan), "qtbase", "_",
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-      QApplication::installTranslator(translator);
-    return static_cast<QApplication*>(a);
-  }();
+  if (app) return app;
+  QFont::insertSubstitution(QString::fromUtf8("ＭＳ ゴシック"), "IPAGothic");
+  QFont::insertSubstitution(QString::fromUtf8("ＭＳ Ｐゴシック"), "IPAPGothic");
+  app = new VelmoraApplication(argcStorage, argvStorage);
+  // Every pointer move is a message of its own, even when the program falls behind: a
+  // stroke paints each cell it crosses instead of jumping over the ones whose moves Qt
+  // would otherwise merge. The X11 platform plugin switches merging on while the
+  // application is constructed, so it is switched off only afterwards.
+  QCoreApplication::setAttribute(Qt::AA_CompressHighFrequencyEvents, false);
+  app->setQuitOnLastWindowClosed(false);
+  auto* translator = new QTranslator(app);
+  if (translator->load(QLocale(QLocale::Japanese, QLocale::Japan), "qtbase", "_",
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QApplication::installTranslator(translator);
   return app;
+}
+
+// Only destroying the application lets Qt hand a clipboard that this program still owns to
+// the desktop's clipboard manager (it waits a moment for the manager to take the data), and
+// closes the display connection and the fonts in order instead of leaving them to the end
+// of the process. It happens while everything it needs still lives: no widget may outlive it.
+void EndApplication() {
+  if (!app) return;
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QList<QPointer<QWidget>> windows;
+  for (QWidget* widget : QApplication::topLevelWidgets()) windows << widget;
+  for (const QPointer<QWidget>& widget : windows) delete widget.data();
+  delete app;
+  app = nullptr;
 }
 
 // With VELMORA_TRACE_FIRST_PAINT set, the time at which the first repaint of a window reached

@@ -106,6 +106,13 @@ WPARAM CharacterOf(const QKeyEvent& e) {
   return static_cast<WPARAM>(key);
 }
 
+// The quit message ends the program's loop. When no window is left, the program is ending:
+// the application object goes now, while the process is whole, so that a copied picture
+// reaches the clipboard manager. Anything the program shows after that gets a new one.
+void EndApplicationAfterLastWindow() {
+  if (AllWindows().empty()) EndApplication();
+}
+
 }  // namespace
 
 void Post(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -169,11 +176,14 @@ BOOL WINAPI GetMessageA(MSG* msg, HWND, UINT, UINT) {
       *msg = loop.queue.front().msg;
       loop.keyState = loop.queue.front().modifiers;
       loop.queue.pop_front();
-      return msg->message != WM_QUIT;
+      if (msg->message != WM_QUIT) return TRUE;
+      EndApplicationAfterLastWindow();
+      return FALSE;
     }
     if (loop.quitPosted) {
       loop.quitPosted = false;
       *msg = MSG{nullptr, WM_QUIT, static_cast<WPARAM>(loop.quitCode), 0, 0, {0, 0}};
+      EndApplicationAfterLastWindow();
       return FALSE;
     }
     // A repaint is made only when nothing else waits, as the window manager does.

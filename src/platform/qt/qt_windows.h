@@ -70,6 +70,8 @@ HWND TopLevelOf(HWND hwnd);
 
 // Makes the QApplication on first use (font substitutions and translations first).
 QApplication* EnsureApplication();
+// Destroys the QApplication and every widget left; the next EnsureApplication makes a new one.
+void EndApplication();
 
 // Queues a message for GetMessageA and wakes the waiting loop.
 void Post(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);

@@ -1,17 +1,26 @@
 // The program's modal dialogs on Qt, answered from a timer: its message boxes (with the window
 // still getting size and paint messages while one is open), the About dialog built from its
 // template, and its file choosers.
+#include <sys/stat.h>
+
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QIcon>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeView>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
 
 #include "canvas/app_state.h"
+#include "files/depth_data_file.h"
 #include "files/file_chooser.h"
 #include "platform/backend.h"
 #include "qt/qt_harness.h"
@@ -37,6 +46,15 @@ QStringList Listed(QFileDialog* dialog, int expected) {
       5000);
   names.sort();
   return names;
+}
+
+std::string ReadBytes(const QByteArray& path) {
+  std::ifstream in(path.constData(), std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+void WriteBytes(const QByteArray& path, const std::string& bytes) {
+  std::ofstream(path.constData(), std::ios::binary) << bytes;
 }
 
 void TypeAndAccept(QFileDialog* dialog, const QString& name) {
@@ -135,4 +153,91 @@ TEST(FileChooser, SaveReplacesAnExistingFileWithoutAQuestion) {
   char path[kPathBufferBytes];
   ASSERT_EQ(RunFileChooser(hwnd, ChooserMode::Save, kWriteDataChooser, path), 1);
   EXPECT_EQ(QString::fromUtf8(path), folder.filePath("old.dat"));
+}
+
+// A name from an old archive, Latin-1 "gr\xfcn.dat", is not UTF-8: Qt leaves it out of its
+// lists and cannot turn it back into bytes. Typed as it reads, the program still opens and saves
+// that very file; a typed text that several such names stand for is refused, not guessed at.
+TEST(FileChooser, OpensAndSavesAFileWhoseNameIsNotUtf8ByItsOwnBytes) {
+  HWND hwnd = MakeWindow();
+  QTemporaryDir folder;
+  const QByteArray dir = QFile::encodeName(folder.path());
+  const QByteArray latin1 = dir + "/gr\xfcn.dat";
+  std::string grid(kDepthDataBytes, '\0');
+  grid[41] = 3;
+  grid[kDepthDataBytes - 1] = 7;
+  WriteBytes(latin1, grid);
+  auto type = [&](const QString& name) {
+    WhenModal<QFileDialog>([&folder, name](QFileDialog* d) {
+      d->setDirectory(folder.path());
+      TypeAndAccept(d, name);
+    });
+  };
+
+  unsigned char buffer[kDepthDataBytes];
+  type(QString::fromUtf8("grün.dat"));
+  ASSERT_EQ(ChooseAndReadData(hwnd, buffer, kDepthDataBytes), kTransferDone);
+  EXPECT_EQ(std::string(reinterpret_cast<char*>(buffer), kDepthDataBytes), grid);
+
+  buffer[0] = 5;
+  type(QString::fromUtf8("grün.dat"));
+  ASSERT_EQ(ChooseAndWriteData(hwnd, buffer, kDepthDataBytes), kTransferDone);
+  EXPECT_EQ(ReadBytes(latin1), std::string(reinterpret_cast<char*>(buffer), kDepthDataBytes));
+  EXPECT_TRUE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).isEmpty())
+      << "a second file was written under a UTF-8 name";
+
+  // The text Qt shows for both names below, with U+FFFD for the bad byte.
+  WriteBytes(dir + "/gr\xe4n.dat", grid);
+  WhenModal<QFileDialog>([&](QFileDialog* d) {
+    d->setDirectory(folder.path());
+    bool warned = false;
+    WhenModal<QMessageBox>([&](QMessageBox* box) {
+      warned = true;
+      box->accept();
+    });
+    TypeAndAccept(d, QString("gr") + QChar::ReplacementCharacter + "n.dat");
+    EXPECT_TRUE(warned);
+    EXPECT_TRUE(d->isVisible());
+  });
+  EXPECT_EQ(ChooseAndReadData(hwnd, buffer, kDepthDataBytes), kChooserCancelled);
+  EXPECT_EQ(ReadBytes(latin1)[0], 5);
+  // QTemporaryDir cannot name these files either.
+  for (const char* name : {"/gr\xfcn.dat", "/gr\xe4n.dat"}) std::remove((dir + name).constData());
+}
+
+// Nothing the chooser lists is opened to guess its type: a FIFO that no one writes to and
+// /proc (whose kmsg blocks a reader) are shown with their types in the detail view, and the
+// dialog still answers Escape.
+TEST(FileChooser, ListsAFifoAndProcWithoutReadingThemAndStillAnswersEscape) {
+  HWND hwnd = MakeWindow();
+  QTemporaryDir folder;
+  for (const char* name : {"pipe", "pipe.dat", "pipe.txt"})
+    ASSERT_EQ(mkfifo(QFile::encodeName(folder.filePath(name)).constData(), 0600), 0);
+  (void)QFile(folder.filePath("grid.dat")).open(QIODevice::WriteOnly);
+  // With an icon theme, as on a desktop, Qt's own provider looks icons up by file type.
+  QIcon::setThemeName("hicolor");
+  for (const QString& where : {folder.path(), QString("/proc")}) {
+    bool answered = false;
+    WhenModal<QFileDialog>([&](QFileDialog* d) {
+      d->setViewMode(QFileDialog::Detail);
+      auto* types = d->findChild<QComboBox*>("fileTypeCombo");
+      types->setCurrentIndex(1);
+      types->activated(1);
+      d->setDirectory(where);
+      auto* model = d->findChild<QFileSystemModel*>();
+      const QModelIndex root = model->index(where);
+      const QString listed = where == folder.path() ? "grid.dat" : "kmsg";
+      EXPECT_TRUE(QTest::qWaitFor(
+          [&] { return model->index(where + "/" + listed).isValid() && model->rowCount(root) > 0; },
+          5000));
+      // The type column, as the detail view paints it, for every name listed.
+      for (int i = 0; i < model->rowCount(root); ++i) (void)model->index(i, 2, root).data();
+      d->findChild<QTreeView*>("treeView")->viewport()->repaint();
+      QTest::keyClick(d, Qt::Key_Escape);
+      answered = !d->isVisible();
+    });
+    char path[kPathBufferBytes];
+    EXPECT_EQ(RunFileChooser(hwnd, ChooserMode::Open, kReadDataChooser, path), 0);
+    EXPECT_TRUE(answered) << where.toStdString();
+  }
 }

@@ -93,10 +93,3 @@ void NoteClientPainted() {
 }
 
 }  // namespace qtbackend
-
-// In the sanitizer build: fontconfig (fonts) and libdbus (the desktop bus) under Qt keep
-// allocations for the life of the process that the leak checker cannot see into; they are not
-// leaks of this program.
-extern "C" const char* __lsan_default_suppressions() {
-  return "leak:libfontconfig.so\nleak:libdbus-1.so\n";
-}

@@ -4,7 +4,9 @@
 // and with "*.*" standing for every file, names without a dot included. The folder of the
 // chosen path must exist when OFN_PATHMUSTEXIST asks for it, an existing file is chosen
 // without an overwrite question unless OFN_OVERWRITEPROMPT asks for one, and a name typed with
-// wildcards filters the list instead of being chosen.
+// wildcards filters the list instead of being chosen. Names reach the program as the bytes they
+// have on disk, UTF-8 or not, and nothing in the chooser reads a file to show it.
+#include <sys/stat.h>
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
@@ -14,8 +16,11 @@
 #include <QMessageBox>
 #include <QSettings>
 #include <QTimer>
+
 #include <cstring>
 
+#include "platform/qt/file_icons.h"
+#include "platform/qt/file_names.h"
 #include "platform/qt/qt_backend.h"
 #include "platform/qt/qt_windows.h"
 
@@ -49,7 +54,17 @@ bool HasWildcard(const QString& name) { return name.contains('*') || name.contai
 
 class ChooserDialog : public QFileDialog {
  public:
-  ChooserDialog(QWidget* parent, DWORD flags) : QFileDialog(parent), flags_(flags) {}
+  // The icon provider must outlive the dialog: the model's gatherer thread uses it until the
+  // dialog is gone.
+  ChooserDialog(QWidget* parent, DWORD flags, NameOnlyIconProvider* icons)
+      : QFileDialog(parent), flags_(flags) {
+    setOption(QFileDialog::DontUseNativeDialog);
+    setOption(QFileDialog::DontUseCustomDirectoryIcons);
+    setIconProvider(icons);
+  }
+
+  // The chosen path as the bytes of its name on disk, once the dialog was accepted.
+  const QByteArray& Chosen() const { return chosen_; }
 
   void accept() override {
     auto* edit = findChild<QLineEdit*>("fileNameEdit");
@@ -59,9 +74,20 @@ class ChooserDialog : public QFileDialog {
       return;
     }
     const QStringList files = selectedFiles();
-    if (!files.isEmpty() && (flags_ & OFN_PATHMUSTEXIST)) {
+    if (files.isEmpty()) return;
+    if (LocalPathOf(files.first(), &chosen_) == NameLookup::Ambiguous) {
+      QMessageBox::warning(this, windowTitle(),
+                           QString::fromUtf8("%1\nこの名前で表示されるファイルが複数あります。\n"
+                                             "ほかのプログラムで名前を変えてください。")
+                               .arg(QFileInfo(files.first()).fileName()));
+      return;
+    }
+    if (flags_ & OFN_PATHMUSTEXIST) {
       const QFileInfo chosen(files.first());
-      if (!chosen.isDir() && !QFileInfo(chosen.absolutePath()).isDir()) {
+      const int slash = chosen_.lastIndexOf('/');
+      const QByteArray folder = slash > 0 ? chosen_.left(slash) : slash == 0 ? "/" : ".";
+      struct stat info;
+      if (!chosen.isDir() && (stat(folder.constData(), &info) != 0 || !S_ISDIR(info.st_mode))) {
         QMessageBox::warning(this, windowTitle(),
                              QString::fromUtf8("%1\nパスが存在しません。\n"
                                                "パス名が正しいか確認してください。")
@@ -74,6 +100,7 @@ class ChooserDialog : public QFileDialog {
 
  private:
   DWORD flags_;
+  QByteArray chosen_;
 };
 
 // The chooser's memory of folders and views would be written to Qt's settings file; the
@@ -91,9 +118,9 @@ BOOL RunChooser(OPENFILENAMEA* ofn, bool save) {
   if (!ofn || !ofn->lpstrFile || ofn->nMaxFile == 0) return FALSE;
   EnsureApplication();
   KeepChooserSettingsAway();
-  ChooserDialog dialog(FrameWidget(TopLevelOf(ofn->hwndOwner)), ofn->Flags);
+  NameOnlyIconProvider icons;
+  ChooserDialog dialog(FrameWidget(TopLevelOf(ofn->hwndOwner)), ofn->Flags, &icons);
   dialog.setWindowModality(Qt::ApplicationModal);
-  dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setOption(QFileDialog::DontConfirmOverwrite, !(ofn->Flags & OFN_OVERWRITEPROMPT));
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(!save && (ofn->Flags & OFN_FILEMUSTEXIST) ? QFileDialog::ExistingFile
@@ -133,8 +160,8 @@ BOOL RunChooser(OPENFILENAMEA* ofn, bool save) {
     ModalScope modal;
     accepted = dialog.exec();
   }
-  if (accepted != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return FALSE;
-  const QByteArray path = QFile::encodeName(dialog.selectedFiles().first());
+  if (accepted != QDialog::Accepted || dialog.Chosen().isEmpty()) return FALSE;
+  const QByteArray& path = dialog.Chosen();
   if (static_cast<DWORD>(path.size()) + 1 > ofn->nMaxFile) return FALSE;
   std::memcpy(ofn->lpstrFile, path.constData(), path.size() + 1);
   const int slash = path.lastIndexOf('/');

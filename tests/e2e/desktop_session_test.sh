@@ -21,6 +21,8 @@ done
 source "$here/../../scripts/lib/xvfb.sh"
 # shellcheck source=SCRIPTDIR/../../scripts/lib/clipboard_manager.sh
 source "$here/../../scripts/lib/clipboard_manager.sh"
+# shellcheck source=SCRIPTDIR/desktop_helpers.sh
+source "$here/desktop_helpers.sh"
 fail() {
   echo "FAIL: $*"
   [ -s "$work/velmora.log" ] && sed 's/^/velmora: /' "$work/velmora.log" | tail -20
@@ -34,21 +36,6 @@ xvfb_start velmora-e2e || fail "Xvfb did not start"
 clipboard_manager_start || fail "the clipboard manager did not start: $(cat "$work/clipboard-manager.log")"
 mkdir -p "$work/files"
 
-# Waits until no visible window has that title.
-window_gone() {
-  for _ in $(seq 200); do
-    xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
-    sleep 0.1
-  done
-  return 1
-}
-# Gives a dialog the keyboard, as clicking into it would.
-focus() {
-  eval "$(xdotool getwindowgeometry --shell "$1")"
-  xdotool mousemove $((X + WIDTH / 2)) $((Y + 12))
-  xdotool windowfocus --sync "$1"
-}
-
 cd "$work/files"
 "$velmora" >"$work/velmora.log" 2>&1 &
 app_pid=$!
@@ -59,28 +46,6 @@ cx=$X
 cy=$((Y + HEIGHT - 440))
 menu_y=$((Y + (HEIGHT - 440) / 2))
 [ "$WIDTH" -eq 496 ] || fail "window width $WIDTH, expected 496"
-
-at() { echo $((cx + $1)) $((cy + $2)); }
-cell() { at $((8 + 12 * $1 + 6)) $((58 + 12 * $2 + 6)); }
-drag_cells() {  # button row first-column last-column
-  xdotool mousemove $(cell "$3" "$2") mousedown "$1"
-  for c in $(seq "$3" "$4"); do xdotool mousemove $(cell "$c" "$2"); done
-  xdotool mouseup "$1"
-}
-file_menu() {  # then the keys that choose the item
-  xdotool mousemove $((cx + 25)) "$menu_y" click 1
-  sleep 0.3
-  xdotool key --delay 80 "$@"
-}
-choose_file() {  # chooser title, typed name
-  local chooser
-  chooser=$(window_named "^$1\$") || fail "no chooser titled $1"
-  focus "$chooser"
-  xdotool key ctrl+a
-  xdotool type --delay 15 "$2"
-  xdotool key Return
-  window_gone "^$1\$" || fail "the chooser $1 stayed open"
-}
 
 # Paint: green (level 4) for the left button, white (level 7) for the right one.
 xdotool mousemove $(at 180 43) click 1

@@ -4,7 +4,10 @@
 #include <QCloseEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <new>
 
 namespace qtbackend {
 namespace {
@@ -20,7 +23,51 @@ WPARAM ButtonFlags(Qt::MouseButtons buttons) {
   return flags;
 }
 
+// An opaque copy of part of the buffer: rows top.., columns left.., of the given size.
+QImage OpaqueCopy(const raster::Surface& s, int left, int top, int width, int height) {
+  QImage image(width, height, QImage::Format_RGB32);
+  if (image.isNull()) return image;
+  for (int y = 0; y < height; ++y) {
+    const std::uint32_t* from = s.Row(top + y) + left;
+    auto* to = reinterpret_cast<std::uint32_t*>(image.scanLine(y));
+    for (int x = 0; x < width; ++x) to[x] = from[x] | 0xFF000000u;
+  }
+  return image;
+}
+
+// The client beyond the buffer, within area: its last column stretched to the right, its last
+// row stretched down, its corner pixel in the corner. The program's separator lines, its grey
+// and its background run to the client's edges and continue so; each strip is painted from a
+// one-pixel image, however large the window.
+void PaintBeyondBuffer(QPainter& painter, const QRect& area, const raster::Surface& s,
+                       COLORREF background) {
+  const QRect buffer(0, 0, s.width, s.height);
+  if (buffer.isEmpty()) {
+    const std::uint32_t pixel = raster::PixelFromColorref(background);
+    painter.fillRect(area, QColor::fromRgb(pixel | 0xFF000000u));
+    return;
+  }
+  const QRect right = area & QRect(s.width, 0, area.right() + 1, s.height);
+  if (!right.isEmpty()) {
+    const QImage column = OpaqueCopy(s, s.width - 1, right.top(), 1, right.height());
+    if (!column.isNull()) painter.drawImage(right, column);
+  }
+  const QRect below = area & QRect(0, s.height, s.width, area.bottom() + 1);
+  if (!below.isEmpty()) {
+    const QImage row = OpaqueCopy(s, below.left(), s.height - 1, below.width(), 1);
+    if (!row.isNull()) painter.drawImage(below, row);
+  }
+  const QRect corner = area & QRect(s.width, s.height, area.right() + 1, area.bottom() + 1);
+  if (!corner.isEmpty())
+    painter.fillRect(corner, QColor::fromRgb(s.Row(s.height - 1)[s.width - 1] | 0xFF000000u));
+}
+
 }  // namespace
+
+QSize LargestWindowSize(const QWidget* widget) {
+  const QScreen* screen = widget->screen();
+  return screen ? screen->virtualSize() : QSize(4096, 4096);
+}
 
 void ReportClientSize(Window* w, WPARAM kind) {
   if (!w->client) return;
@@ -47,6 +94,14 @@ void MainFrame::closeEvent(QCloseEvent* event) {
   }
   event->ignore();
   Post(hwnd_, WM_CLOSE, 0, 0);
+}
+
+// A window made larger than its desktop (a script, or a window manager that ignores the
+// maximum size) is brought back to the largest size it may have.
+void MainFrame::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  const QSize most = LargestWindowSize(this);
+  if (width() > most.width() || height() > most.height()) resize(size().boundedTo(most));
 }
 
 void MainFrame::changeEvent(QEvent* event) {
@@ -81,27 +136,45 @@ void ClientArea::paintEvent(QPaintEvent* event) {
   Window* w = ToWindow(hwnd_);
   if (!w) return;
   const raster::Surface& s = w->surface;
+  QPainter painter(this);
+  const QRect area = event->rect() & QRect(0, 0, s.width, s.height);
+  if (!area.isEmpty() && !PaintBuffer(painter, area, s))
+    painter.fillRect(area, QColor::fromRgb(raster::PixelFromColorref(w->background) | 0xFF000000u));
+  // Only what can be seen: the client of a window that was made larger than its screen is
+  // painted where it shows.
+  QRect visible = event->rect();
+  if (const QScreen* screen = this->screen())
+    visible &= QRect(mapFromGlobal(screen->virtualGeometry().topLeft()), screen->virtualSize());
+  PaintBeyondBuffer(painter, visible, s, w->background);
+  NoteClientPainted();
+}
+
+bool ClientArea::PaintBuffer(QPainter& painter, const QRect& area, const raster::Surface& s) {
   if (shown_.width() != s.width || shown_.height() != s.height)
     shown_ = QImage(s.width, s.height, QImage::Format_RGB32);
-  const QRect area = event->rect() & QRect(0, 0, s.width, s.height);
+  if (shown_.isNull()) return false;
   for (int y = area.top(); y <= area.bottom(); ++y) {
     const std::uint32_t* from = s.Row(y) + area.left();
     auto* to = reinterpret_cast<std::uint32_t*>(shown_.scanLine(y)) + area.left();
     for (int x = 0; x < area.width(); ++x) to[x] = from[x] | 0xFF000000u;
   }
-  QPainter painter(this);
   painter.drawImage(area.topLeft(), shown_, area);
-  NoteClientPainted();
+  return true;
 }
 
 void ClientArea::resizeEvent(QResizeEvent*) {
   Window* w = ToWindow(hwnd_);
   if (!w || w->destroying) return;
   const int oldWidth = w->surface.width, oldHeight = w->surface.height;
-  w->surface.Resize(width(), height());
+  const QSize most = LargestWindowSize(this);
+  try {
+    w->surface.Resize(std::min(width(), most.width()), std::min(height(), most.height()));
+  } catch (const std::bad_alloc&) {
+    // The old pixels stay, and the rest of the client shows as their continuation.
+  }
   // Uncovered pixels show the class background until the repaint draws over them.
-  EraseBackground(w, QRect(oldWidth, 0, width() - oldWidth, height()));
-  EraseBackground(w, QRect(0, oldHeight, width(), height() - oldHeight));
+  EraseBackground(w, QRect(oldWidth, 0, w->surface.width - oldWidth, w->surface.height));
+  EraseBackground(w, QRect(0, oldHeight, w->surface.width, w->surface.height - oldHeight));
   const bool maximized = window()->isMaximized();
   ReportClientSize(w, maximized ? kSizeMaximized : kSizeRestored);
   if (w->classStyle & (CS_HREDRAW | CS_VREDRAW))

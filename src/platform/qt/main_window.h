@@ -1,9 +1,17 @@
 // Qt backend, the widgets of a top-level window: the frame with its menu bar, and the client
 // widget that shows the window's pixel buffer, hosts the child controls and turns pointer
 // events into messages.
+//
+// Every buffer of a window grows with it (the pixel buffer, the image the painter is given and
+// Qt's own backing store, about 12 bytes a pixel), while the program draws nothing that needs
+// more than a screen: its views, its controls and the grey around them. So a window is never
+// larger than the desktop it is on (as on Windows, where a window cannot be dragged larger than
+// the screen), the pixel buffer is never larger than that either, and whatever lies beyond the
+// buffer is painted as the continuation of its last column and row, without a buffer.
 #pragma once
 
 #include <QImage>
+#include <QPainter>
 #include <QWidget>
 
 #include "platform/qt/qt_windows.h"
@@ -17,6 +25,7 @@ class MainFrame : public QWidget {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   HWND hwnd_;
@@ -38,14 +47,19 @@ class ClientArea : public QWidget {
 
  private:
   void PostMouse(UINT msg, QMouseEvent* event);
+  // Shows the pixel buffer within area; null when there was no memory for the image.
+  bool PaintBuffer(QPainter& painter, const QRect& area, const raster::Surface& s);
 
   HWND hwnd_;
-  QImage shown_;  // the buffer made opaque, for the painter
+  QImage shown_;  // the buffer made opaque, for the painter; null when it could not be made
   bool updatePending_ = false;
   Qt::MouseButtons pressed_;  // presses already reported and not yet released
 };
 
 // Tells the window procedure the client size (WM_SIZE) when it changed or was never told.
 void ReportClientSize(Window* w, WPARAM kind);
+
+// The largest size a window (or its pixel buffer) gets: the desktop of the widget's screen.
+QSize LargestWindowSize(const QWidget* widget);
 
 }  // namespace qtbackend

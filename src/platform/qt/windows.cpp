@@ -201,6 +201,7 @@ HWND WINAPI CreateWindowExA(DWORD, LPCSTR className, LPCSTR windowName, DWORD st
     menuHeight = bar->heightForWidth(clientWidth);
     if (menuHeight < 0) menuHeight = bar->sizeHint().height();
   }
+  frame->setMaximumSize(LargestWindowSize(frame));
   frame->resize(clientWidth, clientHeight + menuHeight);
   if (x != CW_USEDEFAULT) frame->move(x, y);
   w->surface.Resize(clientWidth, clientHeight);

@@ -1,0 +1,42 @@
+# shellcheck shell=bash
+# Sourced by the end-to-end scripts that drive velmora's main window with xdotool. Positions are
+# client pixels; the script sets cx, cy (the client's top-left corner on the screen) and menu_y
+# (the menu bar's row), and defines fail.
+
+# Waits until no visible window has that title.
+window_gone() {
+  for _ in $(seq 200); do
+    xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
+    sleep 0.1
+  done
+  return 1
+}
+# Gives a dialog the keyboard, as clicking into it would.
+focus() {
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  xdotool mousemove $((X + WIDTH / 2)) $((Y + 12))
+  xdotool windowfocus --sync "$1"
+}
+
+at() { echo $((cx + $1)) $((cy + $2)); }
+cell() { at $((8 + 12 * $1 + 6)) $((58 + 12 * $2 + 6)); }
+drag_cells() {  # button row first-column last-column
+  xdotool mousemove $(cell "$3" "$2") mousedown "$1"
+  for c in $(seq "$3" "$4"); do xdotool mousemove $(cell "$c" "$2"); done
+  xdotool mouseup "$1"
+}
+file_menu() {  # then the keys that choose the item
+  xdotool mousemove $((cx + 25)) "$menu_y" click 1
+  sleep 0.3
+  xdotool key --delay 80 "$@"
+}
+choose_file() {  # chooser title, typed name
+  local chooser
+  chooser=$(window_named "^$1\$") || fail "no chooser titled $1"
+  focus "$chooser"
+  xdotool key ctrl+a
+  xdotool type --delay 15 "$2"
+  xdotool key Return
+  window_gone "^$1\$" || fail "the chooser $1 stayed open"
+}
+

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTest>
 
 #include "platform/backend.h"
@@ -146,4 +147,67 @@ TEST(MainWindow, CloseBoxOnlyAsksAndCopiedBitmapsReachTheClipboard) {
   ASSERT_EQ(image.size(), QSize(7, 3));
   EXPECT_EQ(image.pixel(0, 0), qRgb(10, 20, 30));
   EXPECT_EQ(image.pixel(6, 2), qRgb(10, 20, 50));
+}
+
+// A window is never larger than its desktop, however it is resized, and its pixel buffer follows
+// it. Where the client reaches beyond a buffer that could not grow, it shows the buffer's last
+// column and row continued, as the program's lines and grey run on to the edges.
+TEST(MainWindow, StaysWithinItsDesktopAndShowsItsBufferContinuedBeyondIt) {
+  HWND hwnd = MakeWindow();
+  QWidget* frame = qtbackend::FrameWidget(hwnd);
+  QWidget* client = qtbackend::ClientWidget(hwnd);
+  const QSize desktop = frame->screen()->virtualSize();
+  Log.clear();
+  frame->resize(16000, 32000);
+  ASSERT_TRUE(Pump(hwnd));
+  EXPECT_LE(frame->width(), desktop.width());
+  EXPECT_LE(frame->height(), desktop.height());
+  raster::Surface* s = backend::ClientSurface(hwnd);
+  EXPECT_EQ(QSize(s->width, s->height), client->size());
+  LPARAM lastSize = 0;
+  for (const MSG& m : Log)
+    if (m.message == WM_SIZE) lastSize = m.lParam;
+  EXPECT_EQ(lastSize, MAKELPARAM(client->width(), client->height()));
+
+  s->Resize(200, 100);  // as a buffer that could not grow with the window
+  s->Row(0)[199] = 0x808080;
+  s->Row(1)[199] = 0xFFFFFF;
+  for (int y = 2; y < 100; ++y) s->Row(y)[199] = 0xC0C0C0;
+  s->Row(99)[30] = 0x00FF00;
+  s->Row(99)[199] = 0x0000FF;
+  const QImage shown = client->grab().toImage();
+  ASSERT_GE(shown.width(), 400);
+  ASSERT_GE(shown.height(), 300);
+  EXPECT_EQ(shown.pixel(399, 0), qRgb(128, 128, 128));
+  EXPECT_EQ(shown.pixel(399, 1), qRgb(255, 255, 255));
+  EXPECT_EQ(shown.pixel(250, 60), qRgb(192, 192, 192));
+  EXPECT_EQ(shown.pixel(30, 299), qRgb(0, 255, 0));
+  EXPECT_EQ(shown.pixel(399, 299), qRgb(0, 0, 255));
+}
+
+// The application object ends with the program's loop once no window is left (so that the
+// clipboard manager gets what was copied) and not while a window lives; a window made after
+// that gets a new one.
+TEST(Application, EndsWithTheLoopWhenNoWindowIsLeftAndComesBackWhenNeeded) {
+  HWND hwnd = MakeWindow();
+  MSG m;
+  PostQuitMessage(2);
+  EXPECT_EQ(GetMessageA(&m, nullptr, 0, 0), FALSE);
+  EXPECT_EQ(m.message, static_cast<UINT>(WM_QUIT));
+  EXPECT_NE(QCoreApplication::instance(), nullptr);
+  EXPECT_TRUE(qtbackend::FrameWidget(hwnd)->isVisible());
+
+  DestroyWindow(hwnd);
+  PostQuitMessage(3);
+  EXPECT_EQ(GetMessageA(&m, nullptr, 0, 0), FALSE);
+  EXPECT_EQ(m.wParam, 3u);
+  EXPECT_EQ(QCoreApplication::instance(), nullptr);
+
+  hwnd = MakeWindow();
+  ASSERT_NE(qtbackend::FrameWidget(hwnd), nullptr);
+  EXPECT_TRUE(qtbackend::FrameWidget(hwnd)->isVisible());
+  Log.clear();
+  QTest::mouseClick(qtbackend::ClientWidget(hwnd), Qt::LeftButton, {}, QPoint(30, 80));
+  ASSERT_TRUE(Pump(hwnd));
+  EXPECT_EQ(Count(WM_LBUTTONDOWN), 1);
 }

@@ -1,7 +1,9 @@
 // Shared set-up of the Qt backend tests: a private home for Qt, a window with the program's menu,
 // accelerators and control row whose procedure logs every message, a pump that runs the message
-// loop until the queue is drained, and a helper that answers a modal dialog once it is up (closing
-// it after a few seconds if a check failed to, so that no test can hang).
+// loop until the queue is drained, a helper that answers a modal dialog once it is up (closing
+// it after a few seconds if a check failed to, so that no test can hang), and an end of every
+// test process as the program's own end: the windows destroyed, the loop ended by the quit
+// message, and with it the application object, fonts and all.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -17,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "canvas/app_state.h"
 #include "platform/qt/qt_backend.h"
 #include "shell/control_panel.h"
 #include "shell/resource_ids.h"
@@ -41,18 +44,38 @@ inline int IndexOf(UINT msg) {
   return -1;
 }
 
-// The program's controls on creation; a close request is only noted.
+// The program's controls on creation, their font deleted on destruction; a close request is
+// only noted.
 inline LRESULT CALLBACK TestWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   Log.push_back({hwnd, msg, wParam, lParam, 0, {}});
   if (msg == WM_CREATE) {
     CreateControlPanel(hwnd);
     FillDotColorList();
   }
+  if (msg == WM_DESTROY) {
+    DeleteObject(AppState.ControlFont);
+    AppState.ControlFont = nullptr;
+  }
   return msg == WM_CLOSE || msg == WM_CREATE ? 0 : DefWindowProcA(hwnd, msg, wParam, lParam);
 }
 
+class EndAsTheProgramDoes : public ::testing::Environment {
+ public:
+  void TearDown() override {
+    if (!QCoreApplication::instance()) return;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+      if (HWND hwnd = qtbackend::HandleOfWidget(widget)) DestroyWindow(hwnd);
+    PostQuitMessage(0);
+    MSG m;
+    while (GetMessageA(&m, nullptr, 0, 0) > 0) DispatchMessageA(&m);
+  }
+};
+inline const bool kEndRegistered =
+    (::testing::AddGlobalTestEnvironment(new EndAsTheProgramDoes), true);
+
 inline HINSTANCE Module() {
   (void)kPrivateHome;
+  (void)kEndRegistered;
   static HINSTANCE module = CreateModuleInstance(&ProgramResources);
   return module;
 }

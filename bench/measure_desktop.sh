@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Measures the desktop program under Xvfb: the time from process start to the first repaint
 # on the screen (median of 10 starts), the peak resident memory after start and after a
-# typical session (paint, render, the save chooser opened and cancelled), and the time of a
-# painting pointer move (the paint_move_bench benchmark, offscreen).
+# typical session (paint, render, the save chooser opened and cancelled), the time a resize
+# to 32000 x 32000 pixels takes to settle and the memory it leaves, and the time of a painting
+# pointer move (the paint_move_bench benchmark, offscreen).
 #
 # Usage: bench/measure_desktop.sh [BUILD_DIR]   (default: build)
 set -euo pipefail
@@ -55,6 +56,25 @@ sleep 0.3
 xdotool key a Down Return
 sleep 1.5
 echo "peak resident memory after a session with the save chooser: $(($(peak_kib "$app_pid") / 1024)) MiB"
+kill "$app_pid"
+wait "$app_pid" 2>/dev/null || true
+app_pid=""
+
+# A resize to 32000 x 32000 pixels, as a script or a window manager may ask for: the time until
+# the window has settled at the size it keeps, and the peak memory then.
+"$velmora" 2>/dev/null &
+app_pid=$!
+main=$(window_named '^Velmora Ver\.2$') || { echo "velmora did not show its window"; exit 1; }
+start=$(date +%s%N)
+xdotool windowsize "$main" 32000 32000
+for _ in $(seq 2000); do
+  eval "$(xdotool getwindowgeometry --shell "$main")"
+  [ "$WIDTH" -lt 32000 ] && break
+  sleep 0.005
+done
+settled=$(date +%s%N)
+echo "resize to 32000 x 32000: settled at $WIDTH x $HEIGHT after $(((settled - start) / 1000000)) ms," \
+  "peak resident memory $(($(peak_kib "$app_pid") / 1024)) MiB"
 kill "$app_pid"
 wait "$app_pid" 2>/dev/null || true
 app_pid=""

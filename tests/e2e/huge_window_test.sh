@@ -32,7 +32,7 @@ cd "$work/files"
 # The limit: 2 GB of address space (velmora starts with about a quarter of that), or, in the
 # AddressSanitizer build, whose shadow memory alone takes terabytes of address space, no single
 # allocation above 512 MB. A 16000 x 16000 window needs 1 GB for each of its buffers.
-if ldd "$velmora" | grep -q libasan; then
+if ldd "$velmora" | grep libasan >/dev/null; then
   ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}max_allocation_size_mb=512 \
     "$velmora" >"$work/velmora.log" 2>&1 &
 else
@@ -67,6 +67,8 @@ done
 # The grid it had, saved through the chooser.
 file_menu a Return
 choose_file 'データの保存' "$work/files/grid"
+# The chooser closes before the program writes the file.
+for _ in $(seq 100); do [ -f grid.dat ] && break; sleep 0.1; done
 [ -f grid.dat ] || fail "grid.dat was not written"
 python3 - grid.dat <<'PY' || fail "grid.dat contents"
 import sys

@@ -10,6 +10,7 @@
 #include <QFileSystemModel>
 #include <QIcon>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -156,8 +157,9 @@ TEST(FileChooser, SaveReplacesAnExistingFileWithoutAQuestion) {
 }
 
 // A name from an old archive, Latin-1 "gr\xfcn.dat", is not UTF-8: Qt leaves it out of its
-// lists and cannot turn it back into bytes. Typed as it reads, the program still opens and saves
-// that very file; a typed text that several such names stand for is refused, not guessed at.
+// lists and cannot turn it back into bytes. Chosen from the chooser's list of such names, or
+// typed as it reads, it is still that very file that the program opens and saves; a typed text
+// that several such names stand for is refused, not guessed at.
 TEST(FileChooser, OpensAndSavesAFileWhoseNameIsNotUtf8ByItsOwnBytes) {
   HWND hwnd = MakeWindow();
   QTemporaryDir folder;
@@ -167,6 +169,7 @@ TEST(FileChooser, OpensAndSavesAFileWhoseNameIsNotUtf8ByItsOwnBytes) {
   grid[41] = 3;
   grid[kDepthDataBytes - 1] = 7;
   WriteBytes(latin1, grid);
+  WriteBytes(dir + "/caf\xe9.txt", "x");
   auto type = [&](const QString& name) {
     WhenModal<QFileDialog>([&folder, name](QFileDialog* d) {
       d->setDirectory(folder.path());
@@ -175,7 +178,21 @@ TEST(FileChooser, OpensAndSavesAFileWhoseNameIsNotUtf8ByItsOwnBytes) {
   };
 
   unsigned char buffer[kDepthDataBytes];
-  type(QString::fromUtf8("grün.dat"));
+  WhenModal<QFileDialog>([&](QFileDialog* d) {
+    d->setDirectory(folder.path());
+    auto* others = d->findChild<QListWidget*>("namesQtCannotShow");
+    ASSERT_NE(others, nullptr);
+    ASSERT_EQ(others->count(), 1);  // under the chooser's filter, *.DAT
+    EXPECT_EQ(others->item(0)->text(), QString::fromUtf8("grün.dat"));
+    EXPECT_TRUE(others->isVisible());
+    auto* types = d->findChild<QComboBox*>("fileTypeCombo");
+    types->setCurrentIndex(1);
+    types->activated(1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return others->count() == 2; }, 5000));
+    EXPECT_EQ(others->item(0)->text(), QString::fromUtf8("café.txt"));
+    others->setCurrentRow(1);
+    QTest::keyClick(others, Qt::Key_Return);
+  });
   ASSERT_EQ(ChooseAndReadData(hwnd, buffer, kDepthDataBytes), kTransferDone);
   EXPECT_EQ(std::string(reinterpret_cast<char*>(buffer), kDepthDataBytes), grid);
 
@@ -202,7 +219,8 @@ TEST(FileChooser, OpensAndSavesAFileWhoseNameIsNotUtf8ByItsOwnBytes) {
   EXPECT_EQ(ChooseAndReadData(hwnd, buffer, kDepthDataBytes), kChooserCancelled);
   EXPECT_EQ(ReadBytes(latin1)[0], 5);
   // QTemporaryDir cannot name these files either.
-  for (const char* name : {"/gr\xfcn.dat", "/gr\xe4n.dat"}) std::remove((dir + name).constData());
+  for (const char* name : {"/gr\xfcn.dat", "/gr\xe4n.dat", "/caf\xe9.txt"})
+    std::remove((dir + name).constData());
 }
 
 // Nothing the chooser lists is opened to guess its type: a FIFO that no one writes to and

@@ -12,11 +12,16 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
+#include <QGridLayout>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstring>
 
 #include "platform/qt/file_icons.h"
@@ -61,16 +66,72 @@ class ChooserDialog : public QFileDialog {
     setOption(QFileDialog::DontUseNativeDialog);
     setOption(QFileDialog::DontUseCustomDirectoryIcons);
     setIconProvider(icons);
+    AddListOfNamesQtCannotShow();
   }
 
   // The chosen path as the bytes of its name on disk, once the dialog was accepted.
   const QByteArray& Chosen() const { return chosen_; }
+
+  // Qt's list leaves out the names that are not UTF-8; they are listed below it as they read in
+  // Latin-1, the encoding of the archives such names come from. Choosing one there (double
+  // click or Enter) takes that very file.
+  void AddListOfNamesQtCannotShow() {
+    auto* grid = qobject_cast<QGridLayout*>(layout());
+    auto* model = findChild<QFileSystemModel*>();
+    if (!grid || !model) return;
+    hiddenLabel_ = new QLabel(QString::fromUtf8("文字コードの異なる名前のファイル:"), this);
+    hidden_ = new QListWidget(this);
+    hidden_->setObjectName("namesQtCannotShow");
+    hidden_->setMaximumHeight(hidden_->fontMetrics().height() * 4);
+    const int row = grid->rowCount();
+    grid->addWidget(hiddenLabel_, row, 0, 1, grid->columnCount());
+    grid->addWidget(hidden_, row + 1, 0, 1, grid->columnCount());
+    ShowNamesQtCannotList(directory().absolutePath());
+    connect(model, &QFileSystemModel::rootPathChanged, this,
+            [this](const QString& folder) { ShowNamesQtCannotList(folder); });
+    // A filter picked from the list of types reaches the model only after the signal.
+    if (auto* types = findChild<QComboBox*>("fileTypeCombo"))
+      connect(types, &QComboBox::activated, this,
+              [this] { QTimer::singleShot(0, this, &ChooserDialog::RefreshNamesQtCannotList); });
+    connect(hidden_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+      if (auto* edit = findChild<QLineEdit*>("fileNameEdit")) edit->setText(item->text());
+    });
+    connect(hidden_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+      chosen_ = item->data(Qt::UserRole).toByteArray();
+      QDialog::accept();
+    });
+  }
+
+  void RefreshNamesQtCannotList() {
+    if (hidden_) ShowNamesQtCannotList(directory().absolutePath());
+  }
+
+  void ShowNamesQtCannotList(const QString& folder) {
+    hidden_->clear();
+    const QByteArray bytes = QFile::encodeName(folder);
+    QList<QRegularExpression> patterns;
+    if (auto* model = findChild<QFileSystemModel*>())
+      for (const QString& filter : model->nameFilters())
+        patterns << QRegularExpression(QRegularExpression::wildcardToRegularExpression(filter),
+                                       QRegularExpression::CaseInsensitiveOption);
+    for (const QByteArray& name : NamesQtCannotList(bytes)) {
+      const QString text = QString::fromLatin1(name);
+      if (!patterns.isEmpty() && std::none_of(patterns.begin(), patterns.end(),
+                                              [&](auto& p) { return p.match(text).hasMatch(); }))
+        continue;
+      auto* item = new QListWidgetItem(text, hidden_);
+      item->setData(Qt::UserRole, (bytes.endsWith('/') ? bytes : bytes + "/") + name);
+    }
+    hiddenLabel_->setVisible(hidden_->count() > 0);
+    hidden_->setVisible(hidden_->count() > 0);
+  }
 
   void accept() override {
     auto* edit = findChild<QLineEdit*>("fileNameEdit");
     const QString typed = edit ? edit->text().trimmed() : QString();
     if (HasWildcard(typed)) {
       if (auto* model = findChild<QFileSystemModel*>()) model->setNameFilters({typed});
+      RefreshNamesQtCannotList();
       return;
     }
     const QStringList files = selectedFiles();
@@ -101,6 +162,8 @@ class ChooserDialog : public QFileDialog {
  private:
   DWORD flags_;
   QByteArray chosen_;
+  QLabel* hiddenLabel_ = nullptr;
+  QListWidget* hidden_ = nullptr;
 };
 
 // The chooser's memory of folders and views would be written to Qt's settings file; the
@@ -145,6 +208,8 @@ BOOL RunChooser(OPENFILENAMEA* ofn, bool save) {
       for (int i = 0; i < combo->count() && i < static_cast<int>(pairs.size()); ++i)
         combo->setItemText(i, pairs[i].display);
   }
+
+  dialog.RefreshNamesQtCannotList();
 
   const QString initial = QFile::decodeName(ofn->lpstrFile);
   if (!initial.isEmpty()) {

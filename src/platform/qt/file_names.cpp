@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QStringDecoder>
 #include <QStringList>
+#include <algorithm>
 #include <vector>
 
 namespace qtbackend {
@@ -61,6 +62,22 @@ NameLookup LocalPathOf(const QString& path, QByteArray* bytes) {
   }
   *bytes = result;
   return NameLookup::Found;
+}
+
+std::vector<QByteArray> NamesQtCannotList(const QByteArray& folder) {
+  std::vector<QByteArray> names;
+  DIR* dir = opendir(folder.constData());
+  if (!dir) return names;
+  while (const dirent* entry = readdir(dir)) {
+    if (IsUtf8(entry->d_name)) continue;
+    struct stat info;
+    const QByteArray name(entry->d_name);
+    if (stat(folder + "/" + name, &info) == 0 && S_ISDIR(info.st_mode)) continue;
+    names.push_back(name);
+  }
+  closedir(dir);
+  std::sort(names.begin(), names.end());
+  return names;
 }
 
 }  // namespace qtbackend

@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <vector>
 
 namespace qtbackend {
 
@@ -20,5 +21,9 @@ enum class NameLookup {
 // either as Qt shows it (U+FFFD for the bad bytes) or as Latin-1 ("grün.dat" typed for
 // "gr\xfcn.dat"); a part that no name matches is a new name, encoded as Qt would.
 NameLookup LocalPathOf(const QString& path, QByteArray* bytes);
+
+// The names in a folder (bytes) that are not UTF-8 and that Qt leaves out of its lists, folders
+// excepted, in byte order.
+std::vector<QByteArray> NamesQtCannotList(const QByteArray& folder);
 
 }  // namespace qtbackend

@@ -65,7 +65,14 @@ int WINAPI GetDIBits(HDC hdc, HBITMAP hbitmap, UINT startScan, UINT scanLines, L
     const long y = bottomUp ? height - 1 - line : line;
     BYTE* row = out + static_cast<std::size_t>(line - startScan) * stride;
     std::memset(row, 0, stride);
-    if (y < s.height) {
+    if (y < s.height && h.biBitCount == 32) {
+      // 0x00RRGGBB stored little-endian is already blue, green, red, 0: whole pixels at once.
+      const std::uint32_t* src = s.Row(static_cast<int>(y));
+      for (long x = 0; x < width && x < s.width; ++x) {
+        const std::uint32_t p = src[x] & 0xFFFFFF;
+        std::memcpy(row + 4 * x, &p, 4);
+      }
+    } else if (y < s.height) {
       const std::uint32_t* src = s.Row(static_cast<int>(y));
       for (long x = 0; x < width && x < s.width; ++x) {
         const std::uint32_t p = src[x] & 0xFFFFFF;

@@ -69,6 +69,14 @@ TEST(RasterRectangle, IsClippedToTheSurface) {
   s.Figure(Rectangle, -5, 2, 10, 8, kWhite, kBlue);  // the left ring column lies outside
   EXPECT_EQ(GetPixel(s.dc, 0, 4), kBlue);
   EXPECT_EQ(GetPixel(s.dc, 9, 4), kWhite);
+  // One colour (filled a row at a time), cut at the right and bottom edges: exactly the
+  // columns 12..19 of rows 6..9, whatever was there.
+  constexpr COLORREF kGreen = RGB(0, 255, 0);
+  s.Figure(Rectangle, 30, 30, 12, 6, kGreen, kGreen);
+  PixelSet expected;
+  for (int y = 6; y < 10; ++y)
+    for (int x = 12; x < 20; ++x) expected.insert({x, y});
+  EXPECT_EQ(s.PixelsOf(kGreen), expected);
 }
 
 TEST(RasterEllipse, FillsASymmetricBlobReachingEveryRowAndColumnOfItsBox) {

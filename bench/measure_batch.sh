@@ -56,5 +56,5 @@ fi
 if command -v perf >/dev/null && perf record -q -o "$work/perf.data" "$tool" --seed 7 "${pairs[@]}" 2>/dev/null; then
   echo "where the CPU time of 100 files in one process goes (perf, top entries):"
   perf report -i "$work/perf.data" --stdio --no-children --sort dso,symbol 2>/dev/null |
-    grep -E '^ +[0-9]' | head -15
+    grep -E '^ +[0-9]' | cut -c1-100 | sed 's/ *$//' | head -15
 fi

@@ -16,12 +16,8 @@ void Put32(BYTE* at, DWORD value) {
 
 constexpr std::size_t kFileHeaderBytes = 14;
 
-}  // namespace
-
-namespace {
-
-// The file's headers for a capture: 14 + 40 bytes and the colour table, little-endian whatever
-// the host. Returns 0 when the blocks do not hold what their header says.
+// The bytes of the file's headers for a capture (14 + 40 and the colour table), with the size
+// of the whole file in *total. Returns 0 when the blocks do not hold what their header says.
 std::size_t HeadersFor(const DibBlocks& dib, std::size_t* total) {
   if (!dib.header || dib.headerBytes < sizeof(BITMAPINFOHEADER)) return 0;
   const BITMAPINFOHEADER& info = dib.Info();
@@ -35,6 +31,7 @@ std::size_t HeadersFor(const DibBlocks& dib, std::size_t* total) {
   return kFileHeaderBytes + headerBytes;
 }
 
+// Writes the headers that HeadersFor measured at at.
 void PutHeaders(const DibBlocks& dib, std::size_t total, std::size_t headers, BYTE* at) {
   const BITMAPINFOHEADER& info = dib.Info();
   at[0] = 'B';

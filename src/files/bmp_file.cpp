@@ -31,7 +31,7 @@ std::size_t HeadersFor(const DibBlocks& dib, std::size_t* total) {
   return kFileHeaderBytes + headerBytes;
 }
 
-// Writes the headers that HeadersFor measured at at.
+// Writes those headers at the start of the block at.
 void PutHeaders(const DibBlocks& dib, std::size_t total, std::size_t headers, BYTE* at) {
   const BITMAPINFOHEADER& info = dib.Info();
   at[0] = 'B';

@@ -6,6 +6,7 @@
 // Canvas and in the window; the run stops otherwise. At the end both ratios are printed, from
 // the medians when the run has repetitions.
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstring>
@@ -152,6 +153,9 @@ BENCHMARK(BM_CopyArtAreaBytes)->Unit(benchmark::kMicrosecond);
 // Keeps the CPU time of every benchmark: the median when there are repetitions, else the run.
 class RatioReporter : public benchmark::ConsoleReporter {
  public:
+  // Colours only on a terminal, as the library's own reporter does by default.
+  RatioReporter() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_Defaults : OO_Tabular) {}
+
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const Run& run : runs) {
       if (run.aggregate_name == "median" ||

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <cwchar>
 #include <vector>
 
 namespace least_work {
@@ -65,6 +66,12 @@ inline MarkerSpans MakeMarkerSpans() {
   return spans;
 }
 
+// Fills n pixels with the C library's wide fill, the fastest this processor has.
+inline void Fill(std::uint32_t* at, std::size_t n, std::uint32_t pixel) {
+  static_assert(sizeof(wchar_t) == sizeof(std::uint32_t));
+  std::wmemset(reinterpret_cast<wchar_t*>(at), static_cast<wchar_t>(pixel), n);
+}
+
 inline void Render(const Inputs& in, const MarkerSpans& marker, Outputs& out) {
   std::uint32_t* art = out.art.data();
   const int cell = in.large ? 15 : 12;
@@ -101,7 +108,7 @@ inline void Render(const Inputs& in, const MarkerSpans& marker, Outputs& out) {
   }
 
   // Grey under the picture, then the two markers.
-  std::fill(art + 30 * cell * kWidth, art + kHeight * kWidth, kGrey);
+  Fill(art + 30 * cell * kWidth, static_cast<std::size_t>(kHeight - 30 * cell) * kWidth, kGrey);
   const int top =
       (in.large ? (in.markersInside ? 581 : 814) : (in.markersInside ? 536 : 724)) - 360;
   const int left = in.large ? 260 : 200;
@@ -117,14 +124,14 @@ inline void Render(const Inputs& in, const MarkerSpans& marker, Outputs& out) {
   std::uint32_t* client = out.client.data();
   const int shownW = std::min(in.large ? 600 : 480, cw - kViewX);
   const int shownBottom = std::min(kViewY + (in.large ? 466 : 376), ch);
-  std::fill(client + kViewTop * cw, client + kViewY * cw, kGrey);
+  Fill(client + kViewTop * cw, static_cast<std::size_t>(kViewY - kViewTop) * cw, kGrey);
   for (int y = kViewY; y < shownBottom; ++y) {
     std::uint32_t* row = client + y * cw;
-    std::fill(row, row + kViewX, kGrey);
+    Fill(row, kViewX, kGrey);
     std::memcpy(row + kViewX, art + (y - kViewY) * kWidth, shownW * 4);
-    std::fill(row + kViewX + shownW, row + cw, kGrey);
+    Fill(row + kViewX + shownW, static_cast<std::size_t>(cw - kViewX - shownW), kGrey);
   }
-  std::fill(client + shownBottom * cw, client + ch * cw, kGrey);
+  Fill(client + shownBottom * cw, static_cast<std::size_t>(ch - shownBottom) * cw, kGrey);
 }
 
 }  // namespace least_work

@@ -1,6 +1,7 @@
 // velmora-render: depth data files in, the stereograms as bitmap files out, no display needed.
 // It runs the program itself on the headless backend, so each file is byte for byte the one the
 // desktop program saves for the same grid, options and second.
+#include <malloc.h>
 #include <signal.h>
 
 #include <cerrno>
@@ -47,6 +48,11 @@ int PrintHelp() {
 int main(int argc, char** argv) {
   // A file-size limit must fail the write, not kill the process halfway.
   ::signal(SIGXFSZ, SIG_IGN);
+  // Each picture's export allocates and frees the same blocks of 0.7 to 1.1 MB. Kept in the
+  // heap rather than handed back to the system after every file, they are not faulted in
+  // afresh for the next one (a third of the CPU time of a run of many files).
+  ::mallopt(M_MMAP_THRESHOLD, 16 << 20);
+  ::mallopt(M_TRIM_THRESHOLD, 64 << 20);
 
   RenderOptions options;
   std::string error;

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Measures the desktop program under Xvfb: the time from process start to the first repaint
-# on the screen (median of 10 starts), the peak resident memory after start and after a
-# typical session (paint, render, the save chooser opened and cancelled), the time a resize
-# to 32000 x 32000 pixels takes to settle and the memory it leaves, and the time of a painting
-# pointer move (the paint_move_bench benchmark, offscreen).
+# on the screen (median of 10 starts, each followed by a start of a bare Qt window of the same
+# layout for comparison), the peak resident memory after start and after a typical session
+# (paint, render, the save chooser opened and cancelled), the time a resize to 32000 x 32000
+# pixels takes to settle and the memory it leaves, and the time of a painting pointer move (the
+# paint_move_bench benchmark, offscreen).
 #
 # Usage: bench/measure_desktop.sh [BUILD_DIR]   (default: build)
 set -euo pipefail
@@ -20,25 +21,39 @@ peak_kib() { awk '/VmHWM/ {print $2}' "/proc/$1/status"; }
 median() { sort -n | awk '{a[NR] = $1} END {print (NR % 2) ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2}'; }
 
 # Start to first paint: the program prints the realtime clock when its first repaint has
-# reached the screen (VELMORA_TRACE_FIRST_PAINT).
-: >"$work/starts"
-: >"$work/peaks"
-for i in $(seq 10); do
+# reached the screen (VELMORA_TRACE_FIRST_PAINT); so does the bare Qt window of the same layout
+# (bench/qt/bare_window.cpp), started in turn with it, so that both see the same machine load.
+bare=$build/bench/bare_window
+# Starts $1, waits for its first paint and appends the time to it in ms to $2, its peak
+# resident memory after start to $3; ends it.
+first_paint() {
+  local start painted trace=$work/trace
   start=$(date +%s%N)
-  VELMORA_TRACE_FIRST_PAINT=1 "$velmora" 2>"$work/trace.$i" &
+  VELMORA_TRACE_FIRST_PAINT=1 "$1" 2>"$trace" &
   app_pid=$!
-  for _ in $(seq 1000); do grep -qs '^first-paint' "$work/trace.$i" && break; sleep 0.01; done
-  painted=$(awk '/^first-paint/ {print $2}' "$work/trace.$i")
-  [ -n "$painted" ] || { echo "no first paint in run $i:"; cat "$work/trace.$i"; exit 1; }
-  awk -v a="$start" -v b="$painted" 'BEGIN {printf "%.1f\n", (b - a) / 1e6}' >>"$work/starts"
+  for _ in $(seq 1000); do grep -qs '^first-paint' "$trace" && break; sleep 0.01; done
+  painted=$(awk '/^first-paint/ {print $2}' "$trace")
+  [ -n "$painted" ] || { echo "no first paint from $1:"; cat "$trace"; exit 1; }
+  awk -v a="$start" -v b="$painted" 'BEGIN {printf "%.1f\n", (b - a) / 1e6}' >>"$2"
   sleep 0.3
-  peak_kib "$app_pid" >>"$work/peaks"
+  peak_kib "$app_pid" >>"$3"
   kill "$app_pid"
   wait "$app_pid" 2>/dev/null || true
   app_pid=""
+}
+: >"$work/starts" >"$work/peaks" >"$work/bare_starts" >"$work/bare_peaks"
+for _ in $(seq 10); do
+  first_paint "$velmora" "$work/starts" "$work/peaks"
+  [ -x "$bare" ] && first_paint "$bare" "$work/bare_starts" "$work/bare_peaks"
 done
 echo "start to first paint: median $(median <"$work/starts") ms (runs: $(tr '\n' ' ' <"$work/starts"))"
 echo "peak resident memory after start: median $(($(median <"$work/peaks" | cut -d. -f1) / 1024)) MiB"
+if [ -x "$bare" ]; then
+  echo "bare Qt window of the same layout: first paint median $(median <"$work/bare_starts") ms," \
+    "peak resident memory median $(($(median <"$work/bare_peaks" | cut -d. -f1) / 1024)) MiB"
+  awk -v a="$(median <"$work/starts")" -v b="$(median <"$work/bare_starts")" \
+    'BEGIN {printf "velmora / bare window, start to first paint: %.2fx\n", a / b}'
+fi
 
 # A typical session for the peak memory: paint a stroke, render, open the save chooser.
 cd "$work"

@@ -13,6 +13,7 @@ packages=(
   mate-settings-daemon dbus-daemon
   fonts-ipafont-gothic
   imagemagick python3
+  time
 )
 
 missing=()

@@ -1,5 +1,6 @@
 #include "editor/cell_grid.h"
 
+#include <array>
 #include <cassert>
 
 #include "canvas/app_state.h"
@@ -25,9 +26,15 @@ void PaintCell(int x, int y, int level) {
 }
 
 int ReadCellLevel(int column, int row) {
+  // The renderer reads 960 centres per picture; the table's colours are packed once.
+  static const std::array<COLORREF, kDepthLevels> colours = [] {
+    std::array<COLORREF, kDepthLevels> packed{};
+    for (int level = 0; level < kDepthLevels; ++level) packed[level] = DepthColorRef(level);
+    return packed;
+  }();
   const COLORREF centre = GetPixel(AppState.Canvas, 12 * column + 6, 12 * row + 6);
   for (int level = 0; level < kDepthLevels; ++level)
-    if (centre == DepthColorRef(level)) return level;
+    if (centre == colours[level]) return level;
   return kNoLevel;
 }
 

@@ -24,7 +24,7 @@ DWORD PixelBlockBytes(long width, long height, int bitCount) {
 
 }  // namespace
 
-int CaptureDib(HBITMAP bitmap, DibBlocks* out) {
+int CaptureDib(HBITMAP bitmap, DibBlocks* out, std::size_t room) {
   if (!bitmap || !out) return 0;
   BITMAP description{};
   if (!GetObjectA(bitmap, sizeof description, &description)) return 0;
@@ -61,9 +61,9 @@ int CaptureDib(HBITMAP bitmap, DibBlocks* out) {
   int captured = 0;
   std::unique_ptr<BYTE[]> pixels;
   const DWORD pixelBytes = info->bmiHeader.biSizeImage;
-  if (pixelBytes != 0) pixels.reset(new (std::nothrow) BYTE[pixelBytes]);
-  if (pixels && GetDIBits(screen, bitmap, 0, static_cast<UINT>(built.biHeight), pixels.get(), info,
-                          DIB_RGB_COLORS) != 0)
+  if (pixelBytes != 0) pixels.reset(new (std::nothrow) BYTE[room + pixelBytes]);
+  if (pixels && GetDIBits(screen, bitmap, 0, static_cast<UINT>(built.biHeight), pixels.get() + room,
+                          info, DIB_RGB_COLORS) != 0)
     captured = 1;
 
   SelectPalette(screen, kept, FALSE);
@@ -73,5 +73,6 @@ int CaptureDib(HBITMAP bitmap, DibBlocks* out) {
   out->headerBytes = headerBytes;
   out->pixels = std::move(pixels);
   out->pixelBytes = pixelBytes;
+  out->room = room;
   return 1;
 }

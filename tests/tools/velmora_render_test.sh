@@ -38,6 +38,13 @@ head -c 1199 "$work/grid.dat" >"$work/short.dat"
 run --help
 expect_status 0 "--help"
 [[ "$out" == usage:* ]] || fail "--help prints no usage"
+if [ -w /dev/full ]; then
+  "$tool" --help >/dev/full 2>"$work/stderr"
+  status=$?
+  err=$(cat "$work/stderr")
+  expect_status 1 "--help into a full device"
+  expect_one_error_line "--help into a full device"
+fi
 
 # Bad requests: exit 2, one line, and an existing output left as it was.
 while IFS='|' read -r description args; do
@@ -51,6 +58,13 @@ done <<EOF_CASES
 no file names|
 one file name|$work/grid.dat
 three file names|$work/grid.dat $work/out.bmp $work/x.bmp
+five file names|$work/grid.dat $work/x.bmp $work/grid.dat $work/y.bmp $work/grid.dat
+output is the input|$work/out.bmp $work/out.bmp
+output is another pair's input|$work/grid.dat $work/x.bmp $work/x.bmp $work/y.bmp
+output of two pairs|$work/grid.dat $work/out.bmp $work/long.dat $work/out.bmp
+output through the folder's other name|$work/grid.dat $work/out.bmp $work/long.dat $work/../$(basename "$work")/out.bmp
+output names a folder|$work/grid.dat $work/
+output is a dot folder|$work/grid.dat $work/.
 unknown option|--huge $work/grid.dat $work/out.bmp
 dot colour 8|--dot-color 8 $work/grid.dat $work/out.bmp
 dot colour not a number|--dot-color cyan $work/grid.dat $work/out.bmp
@@ -64,6 +78,20 @@ input with a byte 8|$work/eight.dat $work/out.bmp
 EOF_CASES
 # The last case's message names the bad byte.
 [[ "$err" == *"byte 600"* ]] || fail "the message does not name the bad byte: $err"
+[ -e "$work/.bmp" ] && fail "an output naming a folder wrote a hidden .bmp"
+[ -e "$work/x.bmp" ] || [ -e "$work/y.bmp" ] && fail "a refused run wrote a picture"
+
+# An output that is the input through a link: refused, the grid untouched, one line.
+cp "$work/grid.dat" "$work/in.dat"
+ln -s in.dat "$work/symlink.bmp"
+ln "$work/in.dat" "$work/hardlink.bmp"
+for link in symlink hardlink; do
+  run "$work/in.dat" "$work/$link.bmp"
+  expect_status 2 "output is the input through a $link"
+  expect_one_error_line "output is the input through a $link"
+  cmp -s "$work/in.dat" "$work/grid.dat" || fail "a $link to the input was written through"
+done
+[ -L "$work/symlink.bmp" ] || fail "the symbolic link was replaced"
 
 # Good runs.
 run --seed 4294967295 "$work/long.dat" "$work/long.bmp"
@@ -102,6 +130,52 @@ status=$?
 [ "$status" -eq 1 ] || fail "a full disk: exit $status, expected 1"
 [ "$(cat "$work/full/out.bmp")" = old ] || fail "a failed write changed the existing output"
 [ "$(ls -A "$work/full")" = out.bmp ] || fail "a failed write left files behind: $(ls -A "$work/full")"
+
+# Messages: each error one line, whatever the path holds, and naming what went wrong.
+run "$work/grid.dat" "$work/new"$'\n'"line/out.bmp"
+expect_status 1 "a folder name with a newline"
+expect_one_error_line "a folder name with a newline"
+[[ "$err" == *'new\nline'* ]] || fail "the newline is not shown escaped: $err"
+run "$work/gr"$'\xfc'"n.dat" "$work/out.bmp"
+[[ "$err" == *'gr\xFCn.dat'* ]] || fail "a byte that is not UTF-8 is not shown escaped: $err"
+run "$work/立体図.dat" "$work/out.bmp"
+[[ "$err" == *"'$work/立体図.dat'"* ]] || fail "a UTF-8 name is not shown as it is: $err"
+run "$work/grid.dat" "$work/$(printf 'n%.0s' $(seq 256)).bmp"
+expect_status 1 "a 260-byte file name"
+[[ "$err" == *"file name is 260 bytes"* ]] || fail "a long file name is not named as such: $err"
+
+# Many pairs in one run: each picture is the one its pair gives alone, for the same options.
+opts=(--large --dot-color 1 --seed 99)
+"$tool" "${opts[@]}" "$work/grid.dat" "$work/m1.bmp" "$work/long.dat" "$work/m2.bmp" \
+  "$work/eight.dat" "$work/m3.bmp" "$work/grid.dat" "$work/m4.bmp" 2>"$work/stderr"
+status=$?
+err=$(cat "$work/stderr")
+expect_status 2 "a bad input among good pairs"
+expect_one_error_line "a bad input among good pairs"
+[ -e "$work/m3.bmp" ] && fail "the pair with a bad input wrote its output"
+for pair in "grid m1.bmp" "long m2.bmp" "grid m4.bmp"; do
+  set -- $pair
+  "$tool" "${opts[@]}" "$work/$1.dat" "$work/single.bmp" || fail "single run of $1 failed"
+  cmp -s "$work/single.bmp" "$work/$2" || fail "$2 differs from its pair rendered alone"
+done
+printf 'old' >"$work/kept.bmp"
+run --seed 5 "$work/grid.dat" "$work/nofolder/a.bmp" "$work/grid.dat" "$work/kept.bmp"
+expect_status 1 "an unwritable pair among good ones"
+expect_one_error_line "an unwritable pair among good ones"
+[ "$(stat -c %s "$work/kept.bmp")" -eq 721974 ] || fail "the good pair after a failed one was not written"
+mkdir "$work/limited"
+printf 'old' >"$work/limited/a.bmp"
+printf 'old' >"$work/limited/b.bmp"
+(
+  ulimit -f 100
+  "$tool" "$work/grid.dat" "$work/limited/a.bmp" "$work/long.dat" "$work/limited/b.bmp" 2>"$work/stderr"
+)
+status=$?
+[ "$status" -eq 1 ] || fail "two failed writes: exit $status, expected 1"
+[ "$(wc -l <"$work/stderr")" -eq 2 ] || fail "two failed writes: expected two lines: $(cat "$work/stderr")"
+[ "$(cat "$work/limited/a.bmp")$(cat "$work/limited/b.bmp")" = oldold ] ||
+  fail "failed writes changed the existing outputs"
+[ "$(ls -A "$work/limited" | wc -l)" -eq 2 ] || fail "failed writes left files: $(ls -A "$work/limited")"
 
 if [ "$failures" -ne 0 ]; then
   echo "$failures check(s) failed"

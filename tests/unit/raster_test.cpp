@@ -69,6 +69,14 @@ TEST(RasterRectangle, IsClippedToTheSurface) {
   s.Figure(Rectangle, -5, 2, 10, 8, kWhite, kBlue);  // the left ring column lies outside
   EXPECT_EQ(GetPixel(s.dc, 0, 4), kBlue);
   EXPECT_EQ(GetPixel(s.dc, 9, 4), kWhite);
+  // One colour (filled a row at a time), cut at the right and bottom edges: exactly the
+  // columns 12..19 of rows 6..9, whatever was there.
+  constexpr COLORREF kGreen = RGB(0, 255, 0);
+  s.Figure(Rectangle, 30, 30, 12, 6, kGreen, kGreen);
+  PixelSet expected;
+  for (int y = 6; y < 10; ++y)
+    for (int x = 12; x < 20; ++x) expected.insert({x, y});
+  EXPECT_EQ(s.PixelsOf(kGreen), expected);
 }
 
 TEST(RasterEllipse, FillsASymmetricBlobReachingEveryRowAndColumnOfItsBox) {
@@ -113,6 +121,30 @@ TEST(RasterPixels, PackRedLowKeepEightBitsAndReadBackUnchanged) {
   }
   EXPECT_EQ(SetPixel(s.dc, 4, 0, kRed), CLR_INVALID);
   EXPECT_EQ(GetPixel(s.dc, -1, 0), CLR_INVALID);
+}
+
+// A flag byte in the COLORREF (as PALETTERGB sets) must not reach the fourth byte of a pixel.
+TEST(RasterDib, RowsComeBottomUpBlueFirstAndPaddedWithZeros) {
+  MemorySurface s(3, 2);
+  for (int i = 0; i < 6; ++i)
+    SetPixel(s.dc, i % 3, i / 3, 0x02000000u | RGB(10 * i, 100 + i, 200 + i));
+  for (WORD bits : {WORD{24}, WORD{32}}) {
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), 3, 2, 1, bits, BI_RGB, 0, 0, 0, 0, 0};
+    const std::size_t stride = 12;  // 24 bits: 9 bytes padded to 12; 32 bits: 3 x 4
+    std::vector<BYTE> rows(2 * stride, 0xAA);
+    ASSERT_EQ(GetDIBits(s.dc, s.bitmap, 0, 2, rows.data(), &info, DIB_RGB_COLORS), 2) << bits;
+    std::vector<BYTE> expected;
+    for (int y : {1, 0}) {  // the bottom row first
+      for (int x = 0; x < 3; ++x) {
+        const int i = y * 3 + x;
+        expected.insert(expected.end(), {BYTE(200 + i), BYTE(100 + i), BYTE(10 * i)});
+        if (bits == 32) expected.push_back(0);
+      }
+      if (bits == 24) expected.insert(expected.end(), {0, 0, 0});
+    }
+    EXPECT_EQ(rows, expected) << bits;
+  }
 }
 
 // The copy takes short cuts for the renderer's speed (inline short rows, memmove on one row,

@@ -8,10 +8,11 @@
 #include "editor/cell_grid.h"
 #include "files/depth_data_file.h"
 #include "files/whole_file.h"
+#include "quoted.h"
 
 bool CheckDepthDataInput(const std::string& path, std::vector<unsigned char>* levels,
                          std::string* error) {
-  const std::string name = "input '" + path + "'";
+  const std::string name = "input " + Quoted(path);
   struct stat info {};
   if (::stat(path.c_str(), &info) != 0) {
     *error = errno == ENOENT ? name + " does not exist; give the path of a depth data file (.dat)"

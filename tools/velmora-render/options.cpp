@@ -1,13 +1,17 @@
 #include "options.h"
 
+#include <utility>
 #include <vector>
+
+#include "quoted.h"
 
 const char* const kRenderUsage =
     "usage: velmora-render [--large] [--bright] [--markers-inside] [--dot-color N] [--seed S]\n"
-    "                      INPUT.dat OUTPUT.bmp\n"
+    "                      INPUT.dat OUTPUT.bmp [INPUT2.dat OUTPUT2.bmp ...]\n"
     "\n"
-    "Renders the depth data file INPUT.dat as a random-dot stereogram and saves it as the\n"
-    "bitmap file OUTPUT.bmp, exactly as the Velmora program does.\n"
+    "Renders each depth data file INPUT.dat as a random-dot stereogram and saves it as the\n"
+    "bitmap file OUTPUT.bmp that follows it, exactly as the Velmora program does. The options\n"
+    "and the seed apply to every pair; one program session renders them all.\n"
     "\n"
     "  --large           600 x 466 picture with 15-pixel cells (default 480 x 376)\n"
     "  --bright          brighter dots\n"
@@ -15,12 +19,14 @@ const char* const kRenderUsage =
     "  --dot-color N     dot colour 0..7: black, blue, red, magenta, green, cyan, yellow,\n"
     "                    white (default 5, cyan)\n"
     "  --seed S          seed of the random dots, 0..4294967295 (default: the current time\n"
-    "                    in seconds since 1970, as the program uses)\n"
+    "                    in seconds since 1970, as the program uses, taken once per run)\n"
     "  --help            show this text\n"
     "\n"
     "As in the program, \".bmp\" is added to OUTPUT when no byte of it is a dot.\n"
-    "Exit status: 0 written, 1 the output could not be written (nothing is left behind),\n"
-    "2 bad arguments or an input that is not a depth data file (nothing is written).\n";
+    "Exit status: 0 every picture written; 1 a picture could not be written (an existing\n"
+    "file keeps its old contents, nothing partial is left); 2 bad arguments (nothing is\n"
+    "written) or an input that is not a depth data file (its pair is skipped, the other\n"
+    "pairs are written). With several failures the higher status is reported.\n";
 
 namespace {
 
@@ -71,29 +77,30 @@ bool ParseRenderOptions(int argc, const char* const* argv, RenderOptions* option
       std::uint64_t number = 0;
       if (arg == "--dot-color") {
         if (!ParseDecimal(value, 7, &number)) {
-          *error = "--dot-color '" + value + "' is not a colour number; use 0..7 (5 is cyan)";
+          *error = "--dot-color " + Quoted(value) + " is not a colour number; use 0..7 (5 is cyan)";
           return false;
         }
         options->dotColor = static_cast<int>(number);
       } else {
         if (!ParseDecimal(value, 0xFFFFFFFFu, &number)) {
-          *error = "--seed '" + value + "' is not a seed; use a whole number 0..4294967295";
+          *error = "--seed " + Quoted(value) + " is not a seed; use a whole number 0..4294967295";
           return false;
         }
         options->seed = static_cast<std::uint32_t>(number);
       }
     } else {
-      *error = "unknown option '" + arg + "'; see velmora-render --help";
+      *error = "unknown option " + Quoted(arg) + "; see velmora-render --help";
       return false;
     }
   }
-  if (files.size() != 2) {
-    *error = files.size() < 2 ? "give an input depth data file and an output bitmap file: "
-                                "velmora-render INPUT.dat OUTPUT.bmp"
-                              : "too many file names; give exactly INPUT.dat and OUTPUT.bmp";
+  if (files.empty() || files.size() % 2 != 0) {
+    *error = files.empty() ? "give an input depth data file and an output bitmap file: "
+                             "velmora-render INPUT.dat OUTPUT.bmp"
+                           : std::to_string(files.size()) +
+                                 " file names; give them in pairs, each INPUT.dat followed by "
+                                 "its OUTPUT.bmp";
     return false;
   }
-  options->input = files[0];
-  options->output = files[1];
+  options->files = std::move(files);
   return true;
 }

@@ -1,13 +1,12 @@
 #include "session.h"
 
-#include <functional>
-
 #include "canvas/app_state.h"
 #include "editor/cell_grid.h"
 #include "platform/clock.h"
 #include "platform/headless/headless.h"
 #include "platform/headless/headless_file_dialogs.h"
 #include "platform/headless/headless_windows.h"
+#include "platform/kernel/replaced_files.h"
 #include "platform/module.h"
 #include "shell/resource_ids.h"
 #include "shell/resources.h"
@@ -31,75 +30,122 @@ bool GridHolds(const std::vector<unsigned char>& levels) {
   return true;
 }
 
+// The user's steps, handed to the message loop one message at a time whenever it is idle.
+// Checks of the program's state run between two messages.
+class Player {
+ public:
+  Player(const RenderOptions& options, const std::vector<RenderJob>& jobs)
+      : options_(options), jobs_(jobs), results_(jobs.size(), JobResult::NotLoaded) {
+    const std::pair<bool, int> toggles[] = {{options.large, IDC_LARGE_SIZE},
+                                            {options.bright, IDC_BRIGHT},
+                                            {options.markersInside, IDC_MARKERS_INSIDE}};
+    for (const auto& [wanted, id] : toggles)
+      if (wanted) toggles_.push_back(id);
+  }
+
+  // The next message, or false when every job has had its turn (the backend then closes the
+  // window as a user would; with the data just loaded there is nothing unsaved to ask about).
+  bool Next(HWND main, MSG* msg) {
+    for (;;) {
+      switch (step_) {
+        case Step::Toggle:
+          if (toggled_ < toggles_.size()) {
+            const int id = toggles_[toggled_++];
+            *msg = Command(main, id, GetDlgItem(main, id));
+            return true;
+          }
+          step_ = Step::Open;
+          continue;
+        case Step::Open:
+          if (job_ >= jobs_.size() || !ChooserAnswersUsed()) return false;
+          // Each chooser answer is scripted just before the command that asks for it, so that
+          // a skipped job cannot leave an answer meant for one chooser to another.
+          headless::ScriptFileChoice(jobs_[job_].input);
+          ++choosersAnswered_;
+          *msg = Command(main, IDM_OPEN_DATA, nullptr);
+          step_ = Step::Render;
+          return true;
+        case Step::Render:
+          if (!ChooserAnswersUsed()) return false;
+          if (!ReadyToRender(main)) {
+            Finish(JobResult::NotLoaded);
+            continue;
+          }
+          *msg = Command(main, IDC_RENDER, GetDlgItem(main, IDC_RENDER));
+          step_ = Step::Save;
+          return true;
+        case Step::Save:
+          if (AppState.ViewMode != VIEW_ART) {
+            Finish(JobResult::NotRendered);
+            continue;
+          }
+          renamesBefore_ = kernel::ReplacedFileCount();
+          headless::ScriptFileChoice(jobs_[job_].output);
+          ++choosersAnswered_;
+          *msg = Command(main, IDM_SAVE_ART, nullptr);
+          step_ = Step::Collect;
+          return true;
+        case Step::Collect:
+          // The save command renames at most one finished file into place: this job's picture.
+          Finish(kernel::ReplacedFileCount() > renamesBefore_ && ChooserAnswersUsed()
+                     ? JobResult::Written
+                     : JobResult::NotWritten);
+          continue;
+      }
+    }
+  }
+
+  const std::vector<JobResult>& Results() const { return results_; }
+
+ private:
+  enum class Step { Toggle, Open, Render, Save, Collect };
+
+  // Render only what was asked for: the job's grid, the options, the colour.
+  bool ReadyToRender(HWND main) const {
+    HWND list = GetDlgItem(main, IDC_DOT_COLOR);
+    SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(options_.dotColor), 0);
+    return AppState.DataSaved == 1 && AppState.ViewMode == VIEW_EDIT &&
+           GridHolds(jobs_[job_].levels) && AppState.LargeSize == options_.large &&
+           AppState.Bright == options_.bright && AppState.MarkersInside == options_.markersInside &&
+           SendMessageA(list, CB_GETCURSEL, 0, 0) == options_.dotColor;
+  }
+
+  // Every scripted answer has been taken by the chooser it was meant for. If one was not, the
+  // next chooser would get it, so the session stops rather than save anywhere unintended.
+  bool ChooserAnswersUsed() const {
+    return headless::FileChooserCalls().size() == choosersAnswered_;
+  }
+
+  void Finish(JobResult result) {
+    results_[job_++] = result;
+    step_ = Step::Open;
+  }
+
+  const RenderOptions& options_;
+  const std::vector<RenderJob>& jobs_;
+  std::vector<JobResult> results_;
+  std::vector<int> toggles_;
+  std::size_t toggled_ = 0;
+  std::size_t job_ = 0;
+  std::size_t choosersAnswered_ = 0;
+  std::uint64_t renamesBefore_ = 0;
+  Step step_ = Step::Toggle;
+};
+
 }  // namespace
 
-bool RunRenderSession(const RenderOptions& options, const std::vector<unsigned char>& levels,
-                      std::string* error) {
+std::vector<JobResult> RunRenderSession(const RenderOptions& options,
+                                        const std::vector<RenderJob>& jobs) {
   headless::Reset();
+  // One second for the whole run: the seed applies to every picture.
   SetFixedCalendarSeconds(options.seed ? *options.seed : CalendarSeconds32());
-  // The open chooser gets the input, the save chooser the output.
-  headless::ScriptFileChoice(options.input);
-  headless::ScriptFileChoice(options.output);
-
-  // The user's steps, one message each, taken by the message loop whenever it is idle. Steps
-  // that only look at the program's state run between two messages.
-  std::vector<std::function<bool(HWND, MSG*)>> steps;
-  steps.push_back([](HWND main, MSG* msg) {
-    *msg = Command(main, IDM_OPEN_DATA, nullptr);
-    return true;
-  });
-  const std::pair<bool, int> toggles[] = {{options.large, IDC_LARGE_SIZE},
-                                          {options.bright, IDC_BRIGHT},
-                                          {options.markersInside, IDC_MARKERS_INSIDE}};
-  for (const auto& [wanted, id] : toggles)
-    if (wanted)
-      steps.push_back([id = id](HWND main, MSG* msg) {
-        *msg = Command(main, id, GetDlgItem(main, id));
-        return true;
-      });
-  bool ready = false;
-  steps.push_back([&](HWND main, MSG* msg) {
-    HWND list = GetDlgItem(main, IDC_DOT_COLOR);
-    SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(options.dotColor), 0);
-    // Render only what was asked for: the file's grid, the options, the colour.
-    ready = AppState.DataSaved == 1 && AppState.ViewMode == VIEW_EDIT && GridHolds(levels) &&
-            AppState.LargeSize == options.large && AppState.Bright == options.bright &&
-            AppState.MarkersInside == options.markersInside &&
-            SendMessageA(list, CB_GETCURSEL, 0, 0) == options.dotColor;
-    if (!ready) return false;
-    *msg = Command(main, IDC_RENDER, GetDlgItem(main, IDC_RENDER));
-    return true;
-  });
-  bool rendered = false;
-  steps.push_back([&](HWND main, MSG* msg) {
-    rendered = AppState.ViewMode == VIEW_ART;
-    if (!rendered) return false;
-    *msg = Command(main, IDM_SAVE_ART, nullptr);
-    return true;
-  });
-
-  std::size_t next = 0;
-  bool stopped = false;
+  Player player(options, jobs);
   headless::SetInputSource([&](MSG* msg) {
     HWND main = headless::FindTopLevel(MainClassName);
-    if (stopped || !main || next >= steps.size()) return false;
-    if (!steps[next++](main, msg)) stopped = true;
-    return !stopped;
+    return main && player.Next(main, msg);
   });
-  // When the steps run out the backend closes the window as a user would; with the data just
-  // loaded there is nothing unsaved to ask about.
   char commandLine[] = "";
   WinMain(CreateModuleInstance(&ProgramResources), nullptr, commandLine, SW_SHOWDEFAULT);
   headless::SetInputSource(nullptr);
-
-  if (!ready) {
-    *error = "the program did not load '" + options.input +
-             "' as checked (did it change meanwhile?); run again";
-    return false;
-  }
-  if (!rendered || next != steps.size()) {
-    *error = "the program did not render the picture; this is a fault in velmora-render";
-    return false;
-  }
-  return true;
+  return player.Results();
 }

@@ -6,10 +6,24 @@
 
 #include "options.h"
 
-// Starts the program, opens the input through its open command, sets the options and the dot
-// colour, renders at the seed's second, saves the picture through its save command under
-// options.output, and closes the window. Returns true when every step took effect; false with
-// *error when the program did not end up in the state the options ask for (the input changed
-// after it was checked, for instance).
-bool RunRenderSession(const RenderOptions& options, const std::vector<unsigned char>& levels,
-                      std::string* error);
+// One picture to make: the input, the 1200 levels it was checked to hold, and the output.
+struct RenderJob {
+  std::string input;
+  std::vector<unsigned char> levels;
+  std::string output;
+};
+
+enum class JobResult {
+  Written,      // the save renamed this job's complete picture over its output
+  NotLoaded,    // the program did not end up holding the checked grid (the input changed)
+  NotRendered,  // the render command did not take effect; a fault
+  NotWritten,   // the save command ran but put no file in place
+};
+
+// Starts the program once, sets the options, then for each job opens its input through the
+// open command, checks the program holds exactly that grid with the options and dot colour
+// asked for, renders at the seed's second and saves the picture through the save command; and
+// closes the window. The Canvas and the window are made once and serve every job. A job whose
+// check fails is skipped; the others go on. Returns one result per job.
+std::vector<JobResult> RunRenderSession(const RenderOptions& options,
+                                        const std::vector<RenderJob>& jobs);

@@ -19,6 +19,7 @@
 #include <cstring>
 #include <string>
 
+#include "platform/kernel/replaced_files.h"
 #include "platform/win32.h"
 
 namespace {
@@ -236,6 +237,7 @@ BOOL WINAPI MoveFileExA(LPCSTR existing, LPCSTR replacement, DWORD flags) {
                          ? ::rename(existing, replacement)
                          : ::renameat2(AT_FDCWD, existing, AT_FDCWD, replacement, RENAME_NOREPLACE);
   if (result != 0) return Fail(errno == EEXIST ? 183 /* ERROR_ALREADY_EXISTS */ : FromErrno(errno));
+  kernel::NoteFileReplaced();
   if (flags & MOVEFILE_WRITE_THROUGH) {
     // The new name is durable once the folder that holds it is on disk.
     const std::string path(replacement);

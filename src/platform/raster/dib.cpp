@@ -1,4 +1,5 @@
 // Bitmap descriptions and device-independent capture.
+#include <algorithm>
 #include <cstring>
 
 #include "platform/raster/surface.h"
@@ -64,17 +65,28 @@ int WINAPI GetDIBits(HDC hdc, HBITMAP hbitmap, UINT startScan, UINT scanLines, L
     // Scan line 0 of a bottom-up DIB is the bitmap's bottom row.
     const long y = bottomUp ? height - 1 - line : line;
     BYTE* row = out + static_cast<std::size_t>(line - startScan) * stride;
-    std::memset(row, 0, stride);
-    if (y < s.height) {
-      const std::uint32_t* src = s.Row(static_cast<int>(y));
-      for (long x = 0; x < width && x < s.width; ++x) {
+    // Pixels of the bitmap; what lies beyond them (padding, or a header wider or taller than
+    // the bitmap) is 0.
+    const long present = y < s.height ? std::min(width, static_cast<long>(s.width)) : 0;
+    const std::uint32_t* src = present ? s.Row(static_cast<int>(y)) : nullptr;
+    const long pixelBytes = h.biBitCount / 8;
+    if (pixelBytes == 4) {
+      // 0x00RRGGBB stored little-endian is already blue, green, red, 0: whole pixels at once.
+      for (long x = 0; x < present; ++x) {
         const std::uint32_t p = src[x] & 0xFFFFFF;
-        BYTE* px = row + x * (h.biBitCount / 8);
+        std::memcpy(row + 4 * x, &p, 4);
+      }
+    } else {
+      for (long x = 0; x < present; ++x) {
+        const std::uint32_t p = src[x] & 0xFFFFFF;
+        BYTE* px = row + x * pixelBytes;
         px[0] = static_cast<BYTE>(p);
         px[1] = static_cast<BYTE>(p >> 8);
         px[2] = static_cast<BYTE>(p >> 16);
       }
     }
+    std::memset(row + present * pixelBytes, 0,
+                static_cast<std::size_t>(stride - present * pixelBytes));
     ++copied;
   }
   return copied;

@@ -12,6 +12,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cwchar>
 #include <string>
 #include <vector>
 
@@ -32,10 +33,17 @@ struct Surface {
 };
 
 inline std::uint32_t PixelFromColorref(COLORREF c) {
-  return ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
+  // 0x??BBGGRR byte-swapped is 0xRRGGBB??; the shift drops the flag byte. Two instructions,
+  // which SetPixel's 36,000 calls per picture notice.
+  return __builtin_bswap32(c) >> 8;
 }
-inline COLORREF ColorrefFromPixel(std::uint32_t p) {
-  return ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF);
+inline COLORREF ColorrefFromPixel(std::uint32_t p) { return __builtin_bswap32(p) >> 8; }
+
+// Sets n pixels from p on to one value. The C library's wide fill is tuned for each processor
+// at load time; wchar_t is 32 bits here, as static_assert checks.
+inline void FillPixels(std::uint32_t* p, std::size_t n, std::uint32_t pixel) {
+  static_assert(sizeof(wchar_t) == sizeof(std::uint32_t));
+  std::wmemset(reinterpret_cast<wchar_t*>(p), static_cast<wchar_t>(pixel), n);
 }
 
 enum class ObjectKind : std::uint32_t { Pen, Brush, Bitmap, Font, Palette };

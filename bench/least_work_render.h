@@ -1,0 +1,137 @@
+// The least work that leaves the same pixels as RenderStereogram, written straight onto plain
+// 32-bit buffers: no device contexts, no pens or brushes, nothing drawn twice. It is the floor
+// the renderer's benchmark is measured against, so it does only what the result needs: the
+// 80 x 450 generator draws, the strip repeated across 600 columns, the 960 block moves in
+// order, the grey rows under the picture, the markers, and in the window the grey around the
+// shown block and one copy of that block. The renderer's benchmark checks once per run that
+// both leave the same pixels, so the floor cannot drift away from the picture.
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <cwchar>
+#include <vector>
+
+namespace least_work {
+
+constexpr int kWidth = 600;   // the ArtArea's columns
+constexpr int kHeight = 466;  // the ArtArea's rows (Canvas rows 360..825)
+constexpr int kStripWidth = 80;
+constexpr int kStripHeight = 450;
+constexpr int kViewTop = 56;  // first client row of the picture view's grey
+constexpr int kViewX = 8;     // where the shown block lands in the client area
+constexpr int kViewY = 58;
+constexpr std::uint32_t kGrey = 0xC0C0C0;
+
+struct Inputs {
+  // The EditArea's 480 x 360 pixels as 0x00RRGGBB; only the 960 cell centres are read.
+  std::vector<std::uint32_t> editArea;
+  std::uint32_t depthColors[8];  // level 0..7, as 0x00RRGGBB
+  std::uint32_t dots[16];        // the dot palette, as 0x00RRGGBB
+  std::uint32_t seed = 0;
+  bool large = false;
+  bool markersInside = false;
+  int clientWidth = 0;
+  int clientHeight = 0;
+  bool window = true;  // false: the ArtArea alone, for comparison
+};
+
+struct Outputs {
+  std::vector<std::uint32_t> art;     // kWidth x kHeight
+  std::vector<std::uint32_t> client;  // clientWidth x clientHeight; rows from kViewTop written
+};
+
+// The rows of a 4 x 8 marker, as column spans relative to its box: a pixel belongs to the
+// ellipse inscribed in the box when its centre lies inside it.
+struct MarkerSpans {
+  int first[8];
+  int end[8];
+};
+
+inline MarkerSpans MakeMarkerSpans() {
+  MarkerSpans spans{};
+  const long w = 4, h = 8;
+  for (int y = 0; y < h; ++y) {
+    spans.first[y] = static_cast<int>(w);
+    spans.end[y] = 0;
+    for (int x = 0; x < w; ++x) {
+      const long dx = 2 * x + 1 - w, dy = 2 * y + 1 - h;
+      if (dx * dx * h * h + dy * dy * w * w <= w * w * h * h) {
+        spans.first[y] = std::min(spans.first[y], x);
+        spans.end[y] = std::max(spans.end[y], x + 1);
+      }
+    }
+  }
+  return spans;
+}
+
+// Fills n pixels with the C library's wide fill, the fastest this processor has.
+inline void Fill(std::uint32_t* at, std::size_t n, std::uint32_t pixel) {
+  static_assert(sizeof(wchar_t) == sizeof(std::uint32_t));
+  std::wmemset(reinterpret_cast<wchar_t*>(at), static_cast<wchar_t>(pixel), n);
+}
+
+inline void Render(const Inputs& in, const MarkerSpans& marker, Outputs& out) {
+  std::uint32_t* art = out.art.data();
+  const int cell = in.large ? 15 : 12;
+
+  // The strip, row by row, each row repeated across the width while it is still in cache.
+  std::uint32_t state = in.seed;
+  for (int y = 0; y < kStripHeight; ++y) {
+    std::uint32_t* row = art + y * kWidth;
+    for (int x = 0; x < kStripWidth; ++x) {
+      state = state * 214013u + 2531011u;
+      row[x] = in.dots[(state >> 16) & 15];
+    }
+    std::memcpy(row + 80, row, 80 * 4);
+    std::memcpy(row + 160, row, 160 * 4);
+    std::memcpy(row + 320, row, 280 * 4);
+  }
+
+  // The 960 block moves, in the renderer's order: each reads what the earlier ones left.
+  for (int k = 0; k < 30; ++k) {
+    for (int c = 4; c <= 35; ++c) {
+      const std::uint32_t centre = in.editArea[(12 * k + 6) * 480 + 12 * c + 6];
+      int shift = 40;
+      for (int level = 0; level < 8; ++level)
+        if (centre == in.depthColors[level]) {
+          shift = 40 - level;
+          break;
+        }
+      const int x = c * cell;
+      for (int r = 0; r < cell; ++r) {
+        std::uint32_t* row = art + (k * cell + r) * kWidth;
+        std::memcpy(row + x + shift, row + x - shift, cell * 4);
+      }
+    }
+  }
+
+  // Grey under the picture, then the two markers.
+  Fill(art + 30 * cell * kWidth, static_cast<std::size_t>(kHeight - 30 * cell) * kWidth, kGrey);
+  const int top =
+      (in.large ? (in.markersInside ? 581 : 814) : (in.markersInside ? 536 : 724)) - 360;
+  const int left = in.large ? 260 : 200;
+  for (int y = 0; y < 8; ++y) {
+    std::uint32_t* row = art + (top + y) * kWidth;
+    for (int box : {left, left + 76})
+      std::fill(row + box + marker.first[y], row + box + marker.end[y], 0u);
+  }
+
+  // The window: grey where the shown block does not land, then the block.
+  if (!in.window) return;
+  const int cw = in.clientWidth, ch = in.clientHeight;
+  std::uint32_t* client = out.client.data();
+  const int shownW = std::min(in.large ? 600 : 480, cw - kViewX);
+  const int shownBottom = std::min(kViewY + (in.large ? 466 : 376), ch);
+  Fill(client + kViewTop * cw, static_cast<std::size_t>(kViewY - kViewTop) * cw, kGrey);
+  for (int y = kViewY; y < shownBottom; ++y) {
+    std::uint32_t* row = client + y * cw;
+    Fill(row, kViewX, kGrey);
+    std::memcpy(row + kViewX, art + (y - kViewY) * kWidth, shownW * 4);
+    Fill(row + kViewX + shownW, static_cast<std::size_t>(cw - kViewX - shownW), kGrey);
+  }
+  Fill(client + shownBottom * cw, static_cast<std::size_t>(ch - shownBottom) * cw, kGrey);
+}
+
+}  // namespace least_work

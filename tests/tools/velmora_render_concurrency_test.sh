@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# Several velmora-render runs writing one output at the same time, round after round: every
+# run that could write says so (exit 0), a run that could not says so (exit 1) and removes
+# nothing, and the file left is whole and is the picture of a run that exited 0. $1 is the
+# build folder.
+set -uo pipefail
+tool="$(cd "$1" && pwd)/velmora-render"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+fail() {
+  echo "FAIL: $*"
+  failures=$((failures + 1))
+}
+
+for i in $(seq 150); do printf '\0\1\2\3\4\5\6\7'; done >"$work/grid.dat"
+mkdir "$work/ref" "$work/out"
+# The competitors: three seeds in the normal size and one large picture.
+runs=("--seed 1" "--seed 2" "--seed 3" "--large --seed 4")
+for i in "${!runs[@]}"; do
+  # shellcheck disable=SC2086
+  "$tool" ${runs[$i]} "$work/grid.dat" "$work/ref/$i.bmp" || fail "reference run $i failed"
+done
+
+for round in $(seq 12); do
+  pids=()
+  for i in "${!runs[@]}"; do
+    # shellcheck disable=SC2086
+    "$tool" ${runs[$i]} "$work/grid.dat" "$work/out/pic.bmp" 2>"$work/err.$i" &
+    pids+=($!)
+  done
+  # One more that cannot write its picture in full: it must fail and leave the others' file.
+  (
+    ulimit -f 100
+    exec "$tool" --seed 5 "$work/grid.dat" "$work/out/pic.bmp" 2>"$work/err.limited"
+  ) &
+  limited=$!
+  statuses=()
+  for pid in "${pids[@]}"; do
+    wait "$pid"
+    statuses+=($?)
+  done
+  wait "$limited"
+  limited_status=$?
+
+  [ "$limited_status" -eq 1 ] || fail "round $round: the run that cannot write exited $limited_status"
+  for i in "${!runs[@]}"; do
+    [ "${statuses[$i]}" -eq 0 ] ||
+      fail "round $round: run $i exited ${statuses[$i]}: $(cat "$work/err.$i")"
+  done
+  owner=""
+  for i in "${!runs[@]}"; do
+    cmp -s "$work/out/pic.bmp" "$work/ref/$i.bmp" && owner=$i
+  done
+  if [ -z "$owner" ]; then
+    fail "round $round: the output is missing or no run's whole picture ($(stat -c %s "$work/out/pic.bmp" 2>&1))"
+  elif [ "${statuses[$owner]}" -ne 0 ]; then
+    fail "round $round: the picture in place is run $owner's, which exited ${statuses[$owner]}"
+  fi
+  [ "$(ls -A "$work/out")" = pic.bmp ] || fail "round $round: files left behind: $(ls -A "$work/out")"
+  rm -f "$work/out/pic.bmp"
+done
+
+if [ "$failures" -ne 0 ]; then
+  echo "$failures check(s) failed"
+  exit 1
+fi
+echo "all concurrent velmora-render checks passed"

@@ -5,11 +5,13 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ make pkg-config
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev googletest
   qt6-base-dev qt6-translations-l10n libgl-dev
   xvfb xdotool xclip x11-utils xauth
   fonts-ipafont-gothic
   imagemagick python3
+  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
+  wine wine64 fonts-wine zip
 )
 
 missing=()

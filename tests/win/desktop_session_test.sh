@@ -2,8 +2,9 @@
 # A new user's first session with velmora.exe under Wine and Xvfb, driven with xdotool: pick
 # colours, paint with both buttons (one stroke dragged into the margins), save the grid and the
 # picture through the real Windows choosers, compare the picture with the batch renderer's for
-# the same second, copy it and read it from the X clipboard, then close and answer the unsaved
-# data question No, then Yes; the program must end with exit code 0.
+# the same second, copy it and read it from the X clipboard, open and close the About dialog
+# with both accelerators, then close and answer the unsaved data question No, then Yes; the
+# program must end with exit code 0.
 #
 # Usage: desktop_session_test.sh BUILD_DIR (build-win; the Linux build/ beside it provides
 # velmora-render). Runs inside scripts/run-wine-tests.sh, which provides the display and the
@@ -115,6 +116,15 @@ choose_file() {  # chooser title, typed name
   window_gone "^$1\$" || fail "the chooser $1 stayed open"
 }
 winpath="Z:${work//\//\\}\\files"
+
+# Alt with "?" and with "/" both open the About dialog; Esc and Enter close it.
+for keys in "alt+question Escape" "alt+slash Return"; do
+  read -r accelerator answer <<<"$keys"
+  xdotool mousemove $(at 300 200) key "$accelerator"
+  about=$(window_named '^ﾊﾞｰｼﾞｮﾝ情報$') || fail "$accelerator did not open the About dialog"
+  xdotool mousemove --window "$about" 20 5 key "$answer"
+  window_gone '^ﾊﾞｰｼﾞｮﾝ情報$' || fail "$answer did not close the About dialog"
+done
 
 # Green (level 4) for the left button, white (level 7) for the right one; a left stroke in the
 # field, a right one dragged from the field into the left margin.

@@ -112,7 +112,7 @@ TEST_F(WindowsSaveTest, ReplacesInTheTargetsFolderWithBackslashesAndUtf8Names) {
   EXPECT_TRUE(work.Entries().empty());
 }
 
-TEST_F(WindowsSaveTest, ReadOnlyTargetAndMissingFolderAreRefusedLeavingNothing) {
+TEST_F(WindowsSaveTest, ReadOnlyHeldOrUnreachableTargetsAreRefusedLeavingNothing) {
   Folder target(root.Path());
   const std::string path = target / "kept.dat";
   const Bytes old(1200, 1), fresh(1200, 2);
@@ -122,6 +122,18 @@ TEST_F(WindowsSaveTest, ReadOnlyTargetAndMissingFolderAreRefusedLeavingNothing) 
   EXPECT_EQ(Read(path), old);
   EXPECT_TRUE(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_READONLY);
   EXPECT_EQ(target.Entries(), std::vector<std::string>{"kept.dat"});
+
+  // A target that another program holds open without sharing it is not replaced either.
+  const std::string held = target / "held.dat";
+  ASSERT_EQ(WriteWholeFile(held.c_str(), old.data(), 1200), 1);
+  HANDLE holder = CreateFileA(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+  EXPECT_EQ(WriteWholeFile(held.c_str(), fresh.data(), 1200), 0);
+  CloseHandle(holder);
+  EXPECT_EQ(Read(held), old);
+  EXPECT_EQ(target.Entries(), (std::vector<std::string>{"held.dat", "kept.dat"}));
+  DeleteFileA(held.c_str());
 
   const std::string nowhere = target / "missing\\grid.dat";
   EXPECT_EQ(WriteWholeFile(nowhere.c_str(), fresh.data(), 1200), 0);

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ make pkg-config
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev googletest
   qt6-base-dev qt6-translations-l10n libgl-dev
   xvfb xdotool xclip x11-utils xauth
   # A desktop clipboard manager for the end-to-end test (its own session bus): about 9 MB
@@ -14,6 +14,9 @@ packages=(
   fonts-ipafont-gothic
   imagemagick python3
   time
+  # The native Windows build and the Wine that runs its tests.
+  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
+  wine wine64 fonts-wine zip
 )
 
 missing=()

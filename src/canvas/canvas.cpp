@@ -1,5 +1,7 @@
 #include "canvas/canvas.h"
 
+#include "platform/true_color_bitmap.h"
+
 namespace {
 // The pixel store selected into the Canvas, and the one it replaced (put back on destruction).
 HBITMAP CanvasBitmap = nullptr;
@@ -9,9 +11,10 @@ HGDIOBJ CanvasOldBitmap = nullptr;
 HDC CreateCanvas(HWND window, int width, int height) {
   HDC screen = GetDC(window);
   HDC canvas = CreateCompatibleDC(screen);
-  // Compatible with the window's surface: a bitmap made for the new memory surface would get
-  // that surface's 1 x 1 default format instead.
-  CanvasBitmap = CreateCompatibleBitmap(screen, width, height);
+  // Made for the window's surface: one made for the new memory surface would get that
+  // surface's 1 x 1 monochrome default format instead. 32 bits whatever the display, so that
+  // every colour painted reads back unchanged.
+  CanvasBitmap = CreateTrueColorBitmap(screen, width, height);
   CanvasOldBitmap = SelectObject(canvas, CanvasBitmap);
   ReleaseDC(window, screen);
   return canvas;

@@ -18,8 +18,10 @@ int ExportRegionToBmp(HDC canvas, int x, int y, int width, int height, const cha
   HBITMAP picture = CreateCompatibleBitmap(canvas, width, height);
   HGDIOBJ kept = SelectObject(surface, picture);
   BitBlt(surface, 0, 0, width, height, canvas, x, y, SRCCOPY);
-  const int written = WriteBmpFile(path, picture);
+  // GetDIBits wants a bitmap that no surface holds (Windows leaves the result undefined
+  // otherwise), so the picture leaves its surface before it is captured.
   SelectObject(surface, kept);
+  const int written = WriteBmpFile(path, picture);
   DeleteObject(picture);
   DeleteDC(surface);
   return written;

@@ -2,7 +2,13 @@
 
 void CopyArtToClipboard(HWND window, HDC canvas, int x, int y, int width, int height) {
   HDC surface = CreateCompatibleDC(canvas);
-  HBITMAP picture = CreateCompatibleBitmap(canvas, width, height);
+  // A bitmap of the display's own format, made for the screen rather than for the Canvas: the
+  // Canvas holds a DIB section on Windows, a bitmap compatible with it would be one too, and
+  // not every system hands a DIB section given as CF_BITMAP on to other programs (Wine's
+  // clipboard does not).
+  HDC screen = GetDC(nullptr);
+  HBITMAP picture = CreateCompatibleBitmap(screen, width, height);
+  ReleaseDC(nullptr, screen);
   HGDIOBJ kept = SelectObject(surface, picture);
   BitBlt(surface, 0, 0, width, height, canvas, x, y, SRCCOPY);
   // The bitmap leaves the temporary surface before it is handed over, so the clipboard never

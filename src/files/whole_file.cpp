@@ -1,5 +1,6 @@
 #include "files/whole_file.h"
 
+#include <algorithm>
 #include <string>
 
 int ReadWholeFile(const char* path, void* buffer, DWORD count) {
@@ -18,10 +19,20 @@ namespace {
 // The folder that will hold path: everything before its last slash ("/" for a file in the
 // root, "." for a bare name).
 std::string FolderOf(const std::string& path) {
+#ifdef _WIN32
+  // Windows separates with "\" as well, and a root keeps its separator ("C:\" is the root,
+  // "C:" the current folder of drive C). Byte 0x5C never occurs inside a multi-byte UTF-8
+  // character, so no name is cut in the middle.
+  const std::size_t separator = path.find_last_of("\\/");
+  if (separator == std::string::npos)
+    return path.size() >= 2 && path[1] == ':' ? path.substr(0, 2) : ".";
+  return path.substr(0, separator + 1);
+#else
   const std::size_t slash = path.find_last_of('/');
   if (slash == std::string::npos) return ".";
   if (slash == 0) return "/";
   return path.substr(0, slash);
+#endif
 }
 
 // Writes, flushes and closes; 1 only when all of it worked.
@@ -40,9 +51,16 @@ int FillFile(const char* path, const void* buffer, DWORD count) {
 
 int WriteWholeFile(const char* path, const void* buffer, DWORD count) {
   if (!path || !*path) return 0;
+#ifdef _WIN32
+  // A read-only file is refused before anything is written. Windows's MoveFileEx would refuse
+  // to replace it anyway, but not every implementation does (Wine's replaces it).
+  const DWORD attributes = GetFileAttributesA(path);
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return 0;
+#endif
   // A temporary file beside the target, so that the rename stays within one file system.
   const std::string folder = FolderOf(path);
-  std::string temp(folder.size() + 16, '\0');
+  // Windows wants room for MAX_PATH bytes whatever the name's length.
+  std::string temp(std::max<std::size_t>(folder.size() + 16, MAX_PATH), '\0');
   if (GetTempFileNameA(folder.c_str(), ".vm", 0, temp.data()) == 0) return 0;
 
   if (FillFile(temp.c_str(), buffer, count) &&

@@ -32,14 +32,6 @@ const T* FindById(std::span<const T> table, LPCSTR name) {
 
 }  // namespace
 
-int IconPixelIndex(const IconImageResource& image, int x, int y) {
-  const char c = image.pixels[y * image.size + x];
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;  // '.'
-}
-
 HINSTANCE CreateModuleInstance(const ModuleResources* resources) {
   auto module = std::make_unique<Module>();
   module->resources = resources;

@@ -6,8 +6,14 @@
 // text output come from the backend chosen at link time (headless or Qt).
 //
 // Types, constants and signatures follow the real headers (with their real numeric values),
-// so that a native Windows build can compile the same program against <windows.h> instead.
+// so that the native Windows build compiles the same program against <windows.h> instead.
 #pragma once
+
+#ifdef _WIN32
+
+#include "platform/win/windows_api.h"
+
+#else  // the subset of our own
 
 #include <cstddef>
 #include <cstdint>
@@ -496,3 +502,5 @@ LPSTR WINAPI lstrcpyA(LPSTR dest, LPCSTR source);
 LPSTR WINAPI lstrcatA(LPSTR dest, LPCSTR source);
 int WINAPI lstrlenA(LPCSTR text);
 DWORD WINAPI GetLastError();
+
+#endif  // _WIN32

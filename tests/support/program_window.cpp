@@ -4,7 +4,9 @@
 #include "canvas/canvas.h"
 #include "canvas/drawing.h"
 #include "editor/cell_grid.h"
+#ifndef _WIN32
 #include "platform/headless/headless.h"
+#endif
 #include "shell/control_panel.h"
 
 namespace testing_support {
@@ -22,11 +24,14 @@ LRESULT CALLBACK TestWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
 }  // namespace
 
 HWND MakeProgramWindow() {
-  headless::Reset();
+#ifndef _WIN32
+  headless::Reset();  // real windows need no reset: every test case runs in a process of its own
+#endif
   AppState = AppStateRecord{};
   WNDCLASSEXA wc{};
   wc.cbSize = sizeof wc;
   wc.lpfnWndProc = TestWindowProc;
+  wc.hInstance = GetModuleHandleA(nullptr);
   wc.lpszClassName = "VelmoraTestWindow";
   RegisterClassExA(&wc);
   HWND window = CreateWindowExA(0, "VelmoraTestWindow", "test", WS_OVERLAPPEDWINDOW, 60, 60, 504,

@@ -73,7 +73,28 @@ std::vector<COLORREF> DecodeIndexedBmp(const Bytes& in) {
   return pixels;
 }
 
-void CompareWithReference(const std::vector<COLORREF>& actual, const char* name) {
+// The two focus markers' 4 x 8 boxes: the left one at (left, top) on the Canvas, the right one
+// 76 columns on.
+struct MarkerBoxes {
+  int left, top;
+  bool Contain(int x, int y) const {
+    return y >= top && y < top + 8 &&
+           ((x >= left && x < left + 4) || (x >= left + 76 && x < left + 80));
+  }
+};
+
+// Real GDI (the Windows build) fills the markers' ellipses with other edge pixels than our
+// raster does; there the pictures must agree everywhere outside the markers' boxes.
+bool MayDiffer([[maybe_unused]] const MarkerBoxes& markers, [[maybe_unused]] std::size_t i) {
+#ifdef _WIN32
+  return markers.Contain(static_cast<int>(i % kWidth), static_cast<int>(i / kWidth) + kArtTop);
+#else
+  return false;
+#endif
+}
+
+void CompareWithReference(const std::vector<COLORREF>& actual, const char* name,
+                          const MarkerBoxes& markers) {
   const std::string path = std::string(VELMORA_TEST_DATA) + "/" + name;
   const char* update = std::getenv("VELMORA_UPDATE_GOLDEN");
   if (update && std::string(update) == "1") {
@@ -90,7 +111,7 @@ void CompareWithReference(const std::vector<COLORREF>& actual, const char* name)
       << "missing or unreadable reference " << path
       << "; make it with VELMORA_UPDATE_GOLDEN=1 and check it by eye";
   for (std::size_t i = 0; i < actual.size(); ++i)
-    if (actual[i] != expected[i])
+    if (actual[i] != expected[i] && !MayDiffer(markers, i))
       FAIL() << "first difference at Canvas (" << i % kWidth << ", " << i / kWidth + kArtTop
              << "): expected " << std::hex << expected[i] << ", got " << actual[i];
 }
@@ -116,18 +137,19 @@ TEST_F(StereogramGoldenTest, PicturesMatchTheReferencesWhateverRanBefore) {
       PaintCell((27 + step) * kCellSize, row * kCellSize, 1 + step);
   DrawFilledRect(AppState.Canvas, 12 * 30 + 1, 12 * 9 + 1, 12 * 31, 12 * 10, 1, 2, 3);
 
-  auto check = [&](const char* file, int dotColor, int options, std::uint32_t seed) {
+  auto check = [&](const char* file, int dotColor, int options, std::uint32_t seed,
+                   MarkerBoxes markers) {
     SCOPED_TRACE(file);
     SelectDotColor(dotColor);
     AppState.LargeSize = AppState.Bright = AppState.MarkersInside = options;
     SetFixedCalendarSeconds(seed);
     RenderStereogram(window);
-    CompareWithReference(ArtArea(), file);
+    CompareWithReference(ArtArea(), file, markers);
   };
-  check("golden_stereogram_normal.bmp", 2, 0, 0x5EED0001u);
-  check("golden_stereogram_large.bmp", 6, 1, 1718000000u);
+  check("golden_stereogram_normal.bmp", 2, 0, 0x5EED0001u, {200, 724});
+  check("golden_stereogram_large.bmp", 6, 1, 1718000000u, {260, 581});
   // Each run starts from a cleared ArtArea: the larger picture just drawn leaves nothing behind.
-  check("golden_stereogram_normal.bmp", 2, 0, 0x5EED0001u);
+  check("golden_stereogram_normal.bmp", 2, 0, 0x5EED0001u, {200, 724});
 }
 
 }  // namespace

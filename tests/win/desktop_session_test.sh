@@ -1,0 +1,202 @@
+#!/usr/bin/env bash
+# A new user's first session with velmora.exe under Wine and Xvfb, driven with xdotool: pick
+# colours, paint with both buttons (one stroke dragged into the margins), save the grid and the
+# picture through the real Windows choosers, compare the picture with the batch renderer's for
+# the same second, copy it and read it from the X clipboard, open and close the About dialog
+# with both accelerators, then close and answer the unsaved data question No, then Yes; the
+# program must end with exit code 0.
+#
+# Usage: desktop_session_test.sh BUILD_DIR (build-win; the Linux build/ beside it provides
+# velmora-render). Runs inside scripts/run-wine-tests.sh, which provides the display and the
+# Wine prefix.
+set -euo pipefail
+
+build=$(cd "$1" && pwd)
+exe=$build/velmora.exe
+render=$build/../build/velmora-render
+here=$(cd "$(dirname "$0")" && pwd)
+[ -f "$exe" ] || { echo "missing $exe"; exit 1; }
+[ -x "$render" ] || { echo "missing $render (make build)"; exit 1; }
+[ -n "${DISPLAY:-}" ] && [ -n "${WINEPREFIX:-}" ] || { echo "run me from run-wine-tests.sh"; exit 1; }
+
+work=$(mktemp -d /tmp/velmora-wine-e2e-XXXXXX)
+app_pid=""
+cleanup() {
+  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+  echo "FAIL: $*"
+  import -window root "$build/wine-e2e-failure.png" 2>/dev/null &&
+    echo "screen saved to $build/wine-e2e-failure.png"
+  exit 1
+}
+
+# Polls (up to 20 s) for a visible window whose title matches; prints its id.
+window_named() {
+  for _ in $(seq 200); do
+    xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 | grep . && return 0
+    sleep 0.1
+  done
+  return 1
+}
+window_gone() {
+  for _ in $(seq 200); do
+    xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
+    sleep 0.1
+  done
+  return 1
+}
+# Polls until the file exists with the given size.
+file_of_size() {
+  for _ in $(seq 100); do
+    [ -f "$1" ] && [ "$(stat -c %s "$1")" -eq "$2" ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+mkdir -p "$work/files"
+cd "$work/files"
+wine "$exe" >"$work/velmora.log" 2>&1 &
+app_pid=$!
+main=$(window_named '^Velmora Ver\.2$') || fail "the main window did not appear"
+eval "$(xdotool getwindowgeometry --shell "$main")"
+[ "$X,$Y,$WIDTH,$HEIGHT" = "60,60,504,486" ] || fail "window at $X,$Y size ${WIDTH}x$HEIGHT"
+
+# Wine draws the frame itself, so the client area is found on the screen: the first paint
+# must have shown the empty grid (polled, since it may still be on its way).
+origin=""
+for _ in $(seq 50); do
+  import -window root -depth 8 rgb:"$work/screen.rgb" 2>/dev/null
+  origin=$(python3 "$here/find_client.py" "$work/screen.rgb" 1024 768) && break
+  sleep 0.2
+done
+[ -n "$origin" ] || fail "the empty grid is not on the screen"
+read -r cx cy <<<"$origin"
+menu_y=$((cy - 10))
+
+at() { echo $((cx + $1)) $((cy + $2)); }
+cell() { at $((8 + 12 * $1 + 6)) $((58 + 12 * $2 + 6)); }
+# Polls until the screen pixel at client (x, y) has the colour ("#RRGGBB").
+client_pixel_is() {  # x y colour
+  local pos
+  read -r -a pos <<<"$(at "$1" "$2")"
+  for _ in $(seq 100); do
+    [ "$(import -window root -crop "1x1+${pos[0]}+${pos[1]}" -depth 8 txt:- 2>/dev/null |
+      grep -o -m1 '#[0-9A-F]\{6\}')" = "$3" ] && return 0
+    sleep 0.05
+  done
+  return 1
+}
+# Windows hands a program only the latest pointer position when it falls behind, as a quick
+# hand's stroke would skip cells; so each step waits for its cell to show before moving on.
+drag_cells() {  # button row first-column last-column colour
+  xdotool mousemove $(cell "$3" "$2") mousedown "$1"
+  for c in $(seq "$3" "$(($4 < $3 ? -1 : 1))" "$4"); do
+    xdotool mousemove $(cell "$c" "$2")
+    client_pixel_is $((8 + 12 * c + 6)) $((58 + 12 * $2 + 6)) "$5" ||
+      fail "cell $c of row $2 was not painted $5"
+  done
+  xdotool mouseup "$1"
+}
+file_menu() {  # then the keys that choose the item
+  xdotool mousemove $((cx + 25)) "$menu_y" click 1
+  sleep 0.3
+  xdotool key --delay 80 "$@"
+}
+# The chooser starts with its name field focused; the typed Windows path replaces its text.
+choose_file() {  # chooser title, typed name
+  local chooser
+  chooser=$(window_named "^$1\$") || fail "no chooser titled $1"
+  xdotool mousemove --window "$chooser" 20 5
+  xdotool type --delay 15 "$2"
+  xdotool key Return
+  window_gone "^$1\$" || fail "the chooser $1 stayed open"
+}
+winpath="Z:${work//\//\\}\\files"
+
+# Alt with "?" and with "/" both open the About dialog; Esc and Enter close it.
+for keys in "alt+question Escape" "alt+slash Return"; do
+  read -r accelerator answer <<<"$keys"
+  xdotool mousemove $(at 300 200) key "$accelerator"
+  about=$(window_named '^ﾊﾞｰｼﾞｮﾝ情報$') || fail "$accelerator did not open the About dialog"
+  xdotool mousemove --window "$about" 20 5 key "$answer"
+  window_gone '^ﾊﾞｰｼﾞｮﾝ情報$' || fail "$answer did not close the About dialog"
+done
+
+# Green (level 4) for the left button, white (level 7) for the right one; a left stroke in the
+# field, a right one dragged from the field into the left margin.
+xdotool mousemove $(at 180 43) click 1
+xdotool mousemove $(at 228 43) click 3
+drag_cells 1 5 10 14 '#00FF00'
+drag_cells 3 8 6 1 '#FFFFFF'
+
+# Render, then save the picture and the data through the choosers.
+before=$(date +%s)
+xdotool mousemove $(at 451 18) click 1
+sleep 0.3
+after=$(date +%s)
+file_menu a Down Return
+choose_file 'ＢＭＰファイルのセーブ' "$winpath\\art"
+file_of_size art.bmp 721974 || fail "art.bmp was not written with 721974 bytes"
+file_menu a Return
+choose_file 'データの保存' "$winpath\\grid"
+file_of_size grid.dat 1200 || fail "grid.dat was not written with 1200 bytes"
+
+python3 - grid.dat <<'PY' || fail "grid.dat contents"
+import sys
+d = open(sys.argv[1], "rb").read()
+want = bytearray(1200)
+for c in range(10, 15):
+    want[5 * 40 + c] = 4
+for c in range(1, 7):  # dragged into the margin: the press cell and every cell it crossed
+    want[8 * 40 + c] = 7
+bad = [(i // 40, i % 40, d[i], want[i]) for i in range(1200) if d[i] != want[i]]
+assert not bad, bad[:5]
+PY
+
+# The batch renderer gives the same picture for the second the render ran at.
+same=""
+for seed in $(seq "$before" "$after"); do
+  "$render" --seed "$seed" grid.dat "linux-$seed.bmp"
+  python3 "$here/compare_pictures.py" art.bmp "linux-$seed.bmp" >/dev/null && { same=$seed; break; }
+done
+[ -n "$same" ] || fail "art.bmp matches no batch rendering of seconds $before..$after: \
+$(python3 "$here/compare_pictures.py" art.bmp "linux-$before.bmp")"
+
+# Copy, and read the picture from the X clipboard while velmora runs.
+file_menu Down Down Down Return
+format=""
+for _ in $(seq 100); do
+  format=$(xclip -selection clipboard -t TARGETS -o 2>/dev/null | grep -m1 -x 'image/png\|image/bmp') && break
+  sleep 0.1
+done
+[ -n "$format" ] || fail "no image on the clipboard"
+xclip -selection clipboard -t "$format" -o >clip
+[ "$(identify -format %wx%h clip)" = 480x376 ] || fail "pasted picture is not 480 x 376"
+diff_pixels=$(compare -metric AE -alpha off clip art.bmp null: 2>&1 || true)
+[ "$diff_pixels" = 0 ] || fail "pasted picture differs from the saved one in $diff_pixels pixels"
+
+# Back to the grid; one more stroke makes the data unsaved; closing asks, No keeps the window.
+xdotool mousemove $(at 451 44) click 1
+drag_cells 1 20 20 22 '#00FF00'
+close_and_answer() {
+  xdotool windowactivate --sync "$main" 2>/dev/null || xdotool mousemove --window "$main" 250 200
+  xdotool key alt+F4
+  local box
+  box=$(window_named '^Velmora$') || fail "closing did not ask about unsaved data"
+  xdotool mousemove --window "$box" 20 5
+  xdotool key "$1"
+  window_gone '^Velmora$' || fail "the question stayed after $1"
+}
+close_and_answer n
+kill -0 "$app_pid" || fail "velmora ended after No"
+xdotool search --onlyvisible --name '^Velmora Ver\.2$' >/dev/null || fail "window gone after No"
+close_and_answer y
+status=0
+wait "$app_pid" || status=$?
+app_pid=""
+[ "$status" -eq 0 ] || fail "velmora.exe exited with $status"
+echo "desktop session under Wine: ok (seed $same)"

@@ -1,0 +1,176 @@
+// Saving on Windows: the atomic replace in the target's own folder with "\" paths and UTF-8
+// names, a read-only target refused with its bytes kept, and the picture exported from the
+// 32-bit Canvas at the same size and with the same pixels as on Linux.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "canvas/app_state.h"
+#include "canvas/canvas.h"
+#include "editor/cell_grid.h"
+#include "files/bitmap_export.h"
+#include "files/whole_file.h"
+#include "support/program_window.h"
+
+namespace {
+
+using Bytes = std::vector<unsigned char>;
+
+// A fresh folder in parent (named name, or a name of its own), removed with its files at the
+// end.
+class Folder {
+ public:
+  explicit Folder(const std::string& parent, const std::string& name = "") {
+    path_ = parent + "\\" +
+            (name.empty()
+                 ? std::to_string(GetCurrentProcessId()) + "-" +
+                       std::to_string(GetTickCount64() % 1000000) + "-" + std::to_string(counter_++)
+                 : name);
+    CreateDirectoryA(path_.c_str(), nullptr);
+  }
+  ~Folder() {
+    for (const std::string& name : Entries()) {
+      const std::string file = path_ + "\\" + name;
+      SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+      DeleteFileA(file.c_str());
+    }
+    RemoveDirectoryA(path_.c_str());
+  }
+  const std::string& Path() const { return path_; }
+  std::string operator/(const std::string& name) const { return path_ + "\\" + name; }
+  std::vector<std::string> Entries() const {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((path_ + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+      const std::string name = found.cFileName;
+      if (name != "." && name != "..") names.push_back(name);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return names;
+  }
+
+ private:
+  std::string path_;
+  static inline int counter_ = 0;
+};
+
+std::string TempRoot() {
+  char buffer[MAX_PATH + 1];
+  const DWORD n = GetTempPathA(sizeof buffer, buffer);
+  std::string root(buffer, n);
+  if (!root.empty() && root.back() == '\\') root.pop_back();
+  return root;
+}
+
+Bytes Read(const std::string& path) {
+  Bytes bytes(2 * 1024 * 1024);
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return {};
+  DWORD read = 0;
+  ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
+  CloseHandle(file);
+  bytes.resize(read);
+  return bytes;
+}
+
+class WindowsSaveTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    // The working folder is a folder of its own, so that a stray temporary file would show.
+    GetCurrentDirectoryA(sizeof previous, previous);
+    SetCurrentDirectoryA(work.Path().c_str());
+  }
+  void TearDown() override { SetCurrentDirectoryA(previous); }
+  Folder root{TempRoot()};
+  Folder work{root.Path()};
+  char previous[MAX_PATH + 1] = {};
+};
+
+// "ソ" and "表" end in byte 0x5C in code page 932; in UTF-8 no byte of a character is 0x5C.
+TEST_F(WindowsSaveTest, ReplacesInTheTargetsFolderWithBackslashesAndUtf8Names) {
+  Folder target(root.Path(), "ソ表");
+  const std::string path = target / "グリッド.dat";
+  const Bytes first(1200, 3), second(1200, 5);
+  ASSERT_EQ(WriteWholeFile(path.c_str(), first.data(), 1200), 1);
+  EXPECT_EQ(Read(path), first);
+  ASSERT_EQ(WriteWholeFile(path.c_str(), second.data(), 1200), 1);
+  EXPECT_EQ(Read(path), second);
+  EXPECT_EQ(target.Entries(), std::vector<std::string>{"グリッド.dat"});
+  EXPECT_TRUE(work.Entries().empty());
+
+  // Forward slashes name the same folder.
+  std::string forward = path;
+  for (char& c : forward)
+    if (c == '\\') c = '/';
+  ASSERT_EQ(WriteWholeFile(forward.c_str(), first.data(), 1200), 1);
+  EXPECT_EQ(Read(path), first);
+  EXPECT_EQ(target.Entries().size(), 1u);
+  EXPECT_TRUE(work.Entries().empty());
+}
+
+TEST_F(WindowsSaveTest, ReadOnlyHeldOrUnreachableTargetsAreRefusedLeavingNothing) {
+  Folder target(root.Path());
+  const std::string path = target / "kept.dat";
+  const Bytes old(1200, 1), fresh(1200, 2);
+  ASSERT_EQ(WriteWholeFile(path.c_str(), old.data(), 1200), 1);
+  ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
+  EXPECT_EQ(WriteWholeFile(path.c_str(), fresh.data(), 1200), 0);
+  EXPECT_EQ(Read(path), old);
+  EXPECT_TRUE(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_READONLY);
+  EXPECT_EQ(target.Entries(), std::vector<std::string>{"kept.dat"});
+
+  // A target that another program holds open without sharing it is not replaced either.
+  const std::string held = target / "held.dat";
+  ASSERT_EQ(WriteWholeFile(held.c_str(), old.data(), 1200), 1);
+  HANDLE holder = CreateFileA(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+  EXPECT_EQ(WriteWholeFile(held.c_str(), fresh.data(), 1200), 0);
+  CloseHandle(holder);
+  EXPECT_EQ(Read(held), old);
+  EXPECT_EQ(target.Entries(), (std::vector<std::string>{"held.dat", "kept.dat"}));
+  DeleteFileA(held.c_str());
+
+  const std::string nowhere = target / "missing\\grid.dat";
+  EXPECT_EQ(WriteWholeFile(nowhere.c_str(), fresh.data(), 1200), 0);
+  EXPECT_EQ(target.Entries(), std::vector<std::string>{"kept.dat"});
+  EXPECT_TRUE(work.Entries().empty());
+}
+
+// Every depth colour reads back from the Canvas as its level, and the exported picture is a
+// 32-bit bitmap of the Linux size whose pixels are the Canvas's.
+TEST_F(WindowsSaveTest, CanvasKeepsExactColoursAndExportsA32BitBitmap) {
+  HWND window = testing_support::MakeProgramWindow();
+  for (int level = 0; level < 8; ++level) PaintCell((4 + level) * kCellSize, 5 * kCellSize, level);
+  for (int level = 0; level < 8; ++level) EXPECT_EQ(ReadCellLevel(4 + level, 5), level);
+  // A pattern in the picture area, so that row order and channel order both show.
+  for (int y = kArtTop; y < kCanvasHeight; y += 7)
+    for (int x = 0; x < kCanvasWidth; x += 5)
+      SetPixel(AppState.Canvas, x, y, RGB(x % 256, y % 256, (x + y) % 256));
+
+  const std::pair<int, int> sizes[] = {{480, 376}, {600, 466}};
+  const std::size_t fileSizes[] = {721974, 1118454};
+  for (int i = 0; i < 2; ++i) {
+    const auto [w, h] = sizes[i];
+    const std::string path = work / ("picture" + std::to_string(i) + ".bmp");
+    ASSERT_EQ(ExportRegionToBmp(AppState.Canvas, 0, kArtTop, w, h, path.c_str()), 1);
+    const Bytes file = Read(path);
+    ASSERT_EQ(file.size(), fileSizes[i]);
+    EXPECT_EQ(file[28], 32);  // bits per pixel
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x) {
+        const unsigned char* p = file.data() + 54 + 4 * ((h - 1 - y) * w + x);
+        const COLORREF c = GetPixel(AppState.Canvas, x, kArtTop + y);
+        ASSERT_EQ(RGB(p[2], p[1], p[0]), c) << x << "," << y;
+        ASSERT_EQ(p[3], 0);
+      }
+    DeleteFileA(path.c_str());
+  }
+  testing_support::DestroyProgramWindow(window);
+}
+
+}  // namespace

@@ -79,4 +79,15 @@ class HandleTable {
   std::vector<std::uint32_t> free_;
 };
 
+// Storage that is never destroyed, for the handle tables: objects still alive when the process
+// ends (the clipboard's bitmap, a font the program keeps) stay reachable through their table,
+// and a lookup made while the process ends never meets a destroyed table. Constant-initialised,
+// so it exists before any other initialiser can create an object.
+template <typename T>
+union Lasting {
+  constexpr Lasting() : value() {}
+  ~Lasting() {}
+  T value;
+};
+
 }  // namespace platform

@@ -10,10 +10,9 @@
 namespace kernel {
 namespace {
 
-platform::HandleTable<Object, 4>& Objects() {
-  static platform::HandleTable<Object, 4> table;
-  return table;
-}
+platform::Lasting<platform::HandleTable<Object, 4>> objects;
+
+platform::HandleTable<Object, 4>& Objects() { return objects.value; }
 
 thread_local DWORD lastError = 0;
 

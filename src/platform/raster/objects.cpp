@@ -16,7 +16,7 @@ template <typename T>
 T* MakeStock() {
   static T object;
   object.stock = true;
-  object.handle = gdiObjects.Add(&object);
+  object.handle = gdiObjects.value.Add(&object);
   return &object;
 }
 
@@ -57,7 +57,7 @@ Bitmap* StockBitmap() {
 // Gives a new object its handle; null (and the object freed) when the table is full.
 template <typename T>
 T* Registered(T* object) {
-  object->handle = gdiObjects.Add(object);
+  object->handle = gdiObjects.value.Add(object);
   if (!object->handle) {
     delete object;
     return nullptr;
@@ -119,7 +119,7 @@ Bitmap* NewBitmap(int width, int height) {
 
 DeviceContext* NewContext(DcKind kind, HWND window) {
   auto* dc = new DeviceContext;
-  dc->handle = deviceContexts.Add(dc);
+  dc->handle = deviceContexts.value.Add(dc);
   if (!dc->handle) {
     delete dc;
     return nullptr;
@@ -142,7 +142,7 @@ void FreeContext(DeviceContext* dc) {
   for (GdiObject* o :
        std::initializer_list<GdiObject*>{dc->pen, dc->brush, dc->font, dc->palette, dc->bitmap})
     if (o) o->selections--;
-  deviceContexts.Remove(dc->handle);
+  deviceContexts.value.Remove(dc->handle);
   delete dc;
   --liveContexts;
 }
@@ -256,7 +256,7 @@ BOOL WINAPI DeleteObject(HGDIOBJ object) {
   if (!o) return FALSE;
   if (o->stock) return TRUE;
   if (o->selections > 0) return FALSE;
-  gdiObjects.Remove(o->handle);
+  gdiObjects.value.Remove(o->handle);
   delete o;
   --liveObjects;
   return TRUE;

@@ -96,16 +96,16 @@ struct DeviceContext {
   std::uintptr_t handle = 0;
 };
 
-inline platform::HandleTable<GdiObject, 1> gdiObjects;
-inline platform::HandleTable<DeviceContext, 2> deviceContexts;
+inline platform::Lasting<platform::HandleTable<GdiObject, 1>> gdiObjects;
+inline platform::Lasting<platform::HandleTable<DeviceContext, 2>> deviceContexts;
 
 // Handle conversions; each returns null for a handle that is not a live one of its kind. A
 // lookup is an index into a table (SetPixel resolves its context once per pixel).
 inline DeviceContext* ToDc(HDC hdc) {
-  return deviceContexts.Find(reinterpret_cast<std::uintptr_t>(hdc));
+  return deviceContexts.value.Find(reinterpret_cast<std::uintptr_t>(hdc));
 }
 inline GdiObject* ToObject(HGDIOBJ object) {
-  return gdiObjects.Find(reinterpret_cast<std::uintptr_t>(object));
+  return gdiObjects.value.Find(reinterpret_cast<std::uintptr_t>(object));
 }
 inline Bitmap* ToBitmap(HGDIOBJ object) {
   GdiObject* o = ToObject(object);

@@ -10,6 +10,7 @@ packages=(
   xvfb xdotool xclip x11-utils xauth
   fonts-ipafont-gothic
   imagemagick python3
+  clang libclang-rt-dev
 )
 
 missing=()

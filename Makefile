@@ -8,7 +8,7 @@ JOBS ?= $(shell nproc)
 BUILD := build
 SANITIZE_BUILD := build-sanitize
 FUZZ_BUILD := build-fuzz
-FUZZ_RUNS ?= 20000
+FUZZ_RUNS ?= 10000
 CMAKE_GEN := -G Ninja
 
 .PHONY: deps build build-sanitize build-fuzz run test fuzz bench format clean

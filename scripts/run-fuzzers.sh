@@ -5,7 +5,7 @@
 # $1 is the fuzz build folder, $2 the number of inputs per target.
 set -uo pipefail
 build=$(cd "$1" && pwd)
-runs=${2:-20000}
+runs=${2:-10000}
 seeds="$(cd "$(dirname "$0")/.." && pwd)/tests/fuzz/corpus"
 status=0
 for target in "$build"/tests/*_fuzz; do

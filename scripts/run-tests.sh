@@ -5,7 +5,7 @@ set -uo pipefail
 normal=$1
 sanitize=$2
 fuzz=${3:-}
-fuzz_runs=${4:-20000}
+fuzz_runs=${4:-10000}
 status=0
 
 echo "== Tests, normal build ($normal)"

@@ -7,6 +7,13 @@
 namespace {
 
 constexpr char kPrefix[] = ".~vm";
+// The folder may come from GetFinalPathNameByHandleA, which gives a "\\?\" path on Windows;
+// such a path takes no forward slashes.
+#ifdef _WIN32
+constexpr char kSeparator[] = "\\";
+#else
+constexpr char kSeparator[] = "/";
+#endif
 constexpr char kSuffix[] = ".tmp";
 constexpr int kAttempts = 100;
 
@@ -42,7 +49,7 @@ std::string TemporaryPath(const std::string& folder, DWORD process, unsigned ser
   char name[64];
   std::snprintf(name, sizeof name, "%s%08lX-%u%s", kPrefix, static_cast<unsigned long>(process),
                 serial, kSuffix);
-  return folder + "/" + name;
+  return folder + kSeparator + name;
 }
 
 HANDLE CreateTemporaryFile(const std::string& folder, HANDLE model, std::string* path) {
@@ -63,7 +70,7 @@ HANDLE CreateTemporaryFile(const std::string& folder, HANDLE model, std::string*
 
 void RemoveAbandonedTemporaryFiles(const std::string& folder) {
   WIN32_FIND_DATAA found{};
-  const std::string pattern = folder + "/" + kPrefix + "*" + kSuffix;
+  const std::string pattern = folder + kSeparator + kPrefix + "*" + kSuffix;
   HANDLE search = FindFirstFileA(pattern.c_str(), &found);
   if (search == INVALID_HANDLE_VALUE) return;
   do {
@@ -73,7 +80,7 @@ void RemoveAbandonedTemporaryFiles(const std::string& folder) {
     // Our own process runs one save at a time, so a file with our number is a leftover of an
     // earlier process that had the same number.
     if (process != GetCurrentProcessId() && StillRuns(process)) continue;
-    DeleteFileA((folder + "/" + found.cFileName).c_str());
+    DeleteFileA((folder + kSeparator + found.cFileName).c_str());
   } while (FindNextFileA(search, &found));
   FindClose(search);
 }

@@ -1,5 +1,4 @@
 // GDI objects and device contexts: creation, selection, deletion and the stock objects.
-#include <cassert>
 #include <cstring>
 #include <initializer_list>
 
@@ -12,12 +11,14 @@ namespace {
 int liveObjects = 0;
 int liveContexts = 0;
 
+// Stock objects are never destroyed, not even when the process ends, so that their handles
+// stay good for as long as their table lasts.
 template <typename T>
 T* MakeStock() {
-  static T object;
-  object.stock = true;
-  object.handle = gdiObjects.value.Add(&object);
-  return &object;
+  T* object = new T;
+  object->stock = true;
+  object->handle = gdiObjects.value.Add(object);
+  return object;
 }
 
 Pen* StockBlackPen() {

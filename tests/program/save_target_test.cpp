@@ -2,6 +2,7 @@
 // for the grid's data file and the picture's bitmap file, through the program's own commands.
 #include <dlfcn.h>
 #include <errno.h>
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -144,6 +145,41 @@ TEST_F(SaveTargetTest, ReadOnlyHardLinkedAndBrokenLinkTargetsAreRefusedWithNothi
     EXPECT_EQ(place.Entries(),
               (std::vector<std::string>{"broken.x", "first.x", "read-only.x", "second.x"}));
   }
+}
+
+// A user who may rename files in a folder still may not replace a file there that they cannot
+// write, and what they may replace keeps its mode. Needs root to act as another user.
+TEST_F(SaveTargetTest, AnotherUserReplacesOnlyFilesTheyMayWrite) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs root to save as another user";
+  constexpr uid_t kNobody = 65534;
+  ASSERT_EQ(::chmod(folder.Path().c_str(), 0777), 0);
+  const std::string roots = folder / "roots.dat", locked = folder / "locked.dat",
+                    theirs = folder / "theirs.dat";
+  for (const std::string& path : {roots, locked, theirs}) WriteBytes(path, kOld);
+  ASSERT_EQ(::chmod(roots.c_str(), 0644), 0);
+  ASSERT_EQ(::chown(locked.c_str(), kNobody, kNobody), 0);
+  ASSERT_EQ(::chmod(locked.c_str(), 0444), 0);
+  ASSERT_EQ(::chown(theirs.c_str(), kNobody, kNobody), 0);
+  ASSERT_EQ(::chmod(theirs.c_str(), 0604), 0);
+
+  const pid_t child = ::fork();
+  if (child == 0) {
+    if (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)
+      ::_exit(100);
+    // One bit per save that worked.
+    int saved = 0;
+    for (int i = 0; const std::string& path : {roots, locked, theirs})
+      saved |= WriteWholeFile(path.c_str(), "new", 3) << i++;
+    ::_exit(saved);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0b100);
+  EXPECT_EQ(std::pair(ReadBytes(roots), ReadBytes(locked)), std::pair(kOld, kOld));
+  const struct stat replaced = StatOf(theirs);
+  EXPECT_EQ(std::tuple(replaced.st_mode & 07777, replaced.st_uid, replaced.st_size),
+            std::tuple(0604u, kNobody, off_t{3}));
 }
 
 TEST_F(SaveTargetTest, TemporaryFileIsNeverOpenedThroughAPlantedNameAndLeftoversOfEndedSavesGo) {

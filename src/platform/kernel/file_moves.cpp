@@ -16,6 +16,7 @@
 #include <string>
 
 #include "platform/kernel/kernel_objects.h"
+#include "platform/kernel/replaced_files.h"
 
 using namespace kernel;
 
@@ -27,6 +28,7 @@ BOOL RenameIntoPlace(const char* from, const char* to, bool replace, bool sync) 
   const int result =
       replace ? ::rename(from, to) : ::renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE);
   if (result != 0) return Fail(errno == EEXIST ? kErrorAlreadyExists : FromErrno(errno));
+  kernel::NoteFileReplaced();
   if (sync) {
     const int error = SyncFolder(FolderOf(to));
     if (error != 0) return Fail(FromErrno(error));

@@ -45,11 +45,21 @@ bool StillRuns(DWORD process) {
 
 }  // namespace
 
+namespace {
+
+// The folder's path with a separator at its end (a root such as "/" has one already).
+std::string WithSeparator(const std::string& folder) {
+  if (!folder.empty() && (folder.back() == '/' || folder.back() == kSeparator[0])) return folder;
+  return folder + kSeparator;
+}
+
+}  // namespace
+
 std::string TemporaryPath(const std::string& folder, DWORD process, unsigned serial) {
   char name[64];
   std::snprintf(name, sizeof name, "%s%08lX-%u%s", kPrefix, static_cast<unsigned long>(process),
                 serial, kSuffix);
-  return folder + kSeparator + name;
+  return WithSeparator(folder) + name;
 }
 
 HANDLE CreateTemporaryFile(const std::string& folder, HANDLE model, std::string* path) {
@@ -70,7 +80,7 @@ HANDLE CreateTemporaryFile(const std::string& folder, HANDLE model, std::string*
 
 void RemoveAbandonedTemporaryFiles(const std::string& folder) {
   WIN32_FIND_DATAA found{};
-  const std::string pattern = folder + kSeparator + kPrefix + "*" + kSuffix;
+  const std::string pattern = WithSeparator(folder) + kPrefix + "*" + kSuffix;
   HANDLE search = FindFirstFileA(pattern.c_str(), &found);
   if (search == INVALID_HANDLE_VALUE) return;
   do {
@@ -80,7 +90,7 @@ void RemoveAbandonedTemporaryFiles(const std::string& folder) {
     // Our own process runs one save at a time, so a file with our number is a leftover of an
     // earlier process that had the same number.
     if (process != GetCurrentProcessId() && StillRuns(process)) continue;
-    DeleteFileA((folder + kSeparator + found.cFileName).c_str());
+    DeleteFileA((WithSeparator(folder) + found.cFileName).c_str());
   } while (FindNextFileA(search, &found));
   FindClose(search);
 }

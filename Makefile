@@ -2,15 +2,18 @@
 # make test  - install what is missing, build normally and with sanitizers, run every test
 # make build - install what is missing and build (build/)
 # make windows - install what is missing and cross-build velmora.exe and its zip (build-win/)
+# make fuzz  - build the fuzz targets with Clang's libFuzzer and run each for a bounded count
 # make bench - build and run the benchmarks
 
 JOBS ?= $(shell nproc)
 BUILD := build
 SANITIZE_BUILD := build-sanitize
 WINDOWS_BUILD := build-win
+FUZZ_BUILD := build-fuzz
+FUZZ_RUNS ?= 10000
 CMAKE_GEN := -G Ninja
 
-.PHONY: deps build build-sanitize windows run test bench format clean
+.PHONY: deps build build-sanitize build-fuzz windows run test fuzz bench format clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -29,11 +32,23 @@ windows: deps
 	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null
 	@cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 
+# Clang for libFuzzer; the program's code is instrumented too, so that the fuzzer sees what its
+# inputs reach. Only the fuzz targets are built here.
+build-fuzz: deps
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug \
+	  -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" -DVELMORA_SANITIZE=ON -DVELMORA_FUZZ=ON \
+	  -DVELMORA_QT=OFF -DVELMORA_BENCH=OFF >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target velmora_fuzzers
+
+fuzz: build-fuzz
+	@bash scripts/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_RUNS)
+
 run: build
 	./$(BUILD)/velmora
 
-test: build build-sanitize windows
-	@bash scripts/run-tests.sh $(BUILD) $(SANITIZE_BUILD) $(WINDOWS_BUILD)
+test: build build-sanitize windows build-fuzz
+	@bash scripts/run-tests.sh $(BUILD) $(SANITIZE_BUILD) --windows $(WINDOWS_BUILD) \
+	  --fuzz $(FUZZ_BUILD) $(FUZZ_RUNS)
 
 bench: build
 	@bash scripts/run-benchmarks.sh $(BUILD)
@@ -42,4 +57,4 @@ format:
 	@find src tools tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) $(WINDOWS_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(WINDOWS_BUILD) $(FUZZ_BUILD)

@@ -17,6 +17,8 @@ packages=(
   # The native Windows build and the Wine that runs its tests.
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
   wine wine64 fonts-wine zip
+  # Clang and its libFuzzer runtime for the fuzz targets.
+  clang libclang-rt-dev
 )
 
 missing=()

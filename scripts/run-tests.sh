@@ -1,10 +1,23 @@
 #!/usr/bin/env bash
 # Runs ctest in the normal build, then in the sanitizer build, then (when given) the Windows
-# build's tests under Wine; fails when any test fails.
+# build's tests under Wine and the libFuzzer targets for a bounded number of inputs each;
+# fails when any of them fails.
+#
+# Usage: run-tests.sh NORMAL SANITIZE [--windows DIR] [--fuzz DIR RUNS]
 set -uo pipefail
 normal=$1
 sanitize=$2
-windows=${3:-}
+shift 2
+windows=
+fuzz=
+fuzz_runs=10000
+while [ $# -gt 0 ]; do
+  case $1 in
+    --windows) windows=$2; shift 2 ;;
+    --fuzz) fuzz=$2; fuzz_runs=$3; shift 3 ;;
+    *) echo "run-tests.sh: unknown argument $1" >&2; exit 2 ;;
+  esac
+done
 status=0
 
 echo "== Tests, normal build ($normal)"
@@ -19,6 +32,11 @@ if [ -n "$windows" ]; then
   start=$(date +%s)
   bash "$(dirname "$0")/run-wine-tests.sh" "$windows" || status=1
   echo "(Windows tests under Wine: $(($(date +%s) - start)) s)"
+fi
+
+if [ -n "$fuzz" ]; then
+  echo "== Fuzz targets, libFuzzer ($fuzz)"
+  bash "$(dirname "$0")/run-fuzzers.sh" "$fuzz" "$fuzz_runs" || status=1
 fi
 
 exit $status

@@ -21,8 +21,11 @@ constexpr std::size_t kFileHeaderBytes = 14;
 std::size_t HeadersFor(const DibBlocks& dib, std::size_t* total) {
   if (!dib.header || dib.headerBytes < sizeof(BITMAPINFOHEADER)) return 0;
   const BITMAPINFOHEADER& info = dib.Info();
-  // The colour table as the completed header counts it; the capture sized the block for it.
-  const std::size_t tableBytes = 4 * static_cast<std::size_t>(DibColorCount(info));
+  // The colour table as the completed header counts it; the capture sized the block for it. A
+  // count that does not fit an int (biClrUsed above 2^31) is no count at all.
+  const int colours = DibColorCount(info);
+  if (colours < 0) return 0;
+  const std::size_t tableBytes = 4 * static_cast<std::size_t>(colours);
   const std::size_t headerBytes = info.biSize + tableBytes;
   if (info.biSize != sizeof(BITMAPINFOHEADER) || headerBytes > dib.headerBytes) return 0;
   if (!dib.pixels || info.biSizeImage > dib.pixelBytes) return 0;

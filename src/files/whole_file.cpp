@@ -1,7 +1,9 @@
 #include "files/whole_file.h"
 
-#include <algorithm>
 #include <string>
+
+#include "files/save_target.h"
+#include "files/temporary_file.h"
 
 int ReadWholeFile(const char* path, void* buffer, DWORD count) {
   HANDLE file =
@@ -35,36 +37,35 @@ std::string FolderOf(const std::string& path) {
 #endif
 }
 
-// Writes, flushes and closes; 1 only when all of it worked.
-int FillFile(const char* path, const void* buffer, DWORD count) {
-  HANDLE file =
-      CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return 0;
+// Writes and flushes; 1 only when every byte is on disk.
+int Fill(HANDLE file, const void* buffer, DWORD count) {
   DWORD written = 0;
   const BOOL wrote = WriteFile(file, buffer, count, &written, nullptr);
-  const BOOL flushed = FlushFileBuffers(file);
-  const BOOL closed = CloseHandle(file);
-  return wrote && written == count && flushed && closed ? 1 : 0;
+  return wrote && written == count && FlushFileBuffers(file) ? 1 : 0;
 }
 
 }  // namespace
 
 int WriteWholeFile(const char* path, const void* buffer, DWORD count) {
   if (!path || !*path) return 0;
-#ifdef _WIN32
-  // A read-only file is refused before anything is written. Windows's MoveFileEx would refuse
-  // to replace it anyway, but not every implementation does (Wine's replaces it).
-  const DWORD attributes = GetFileAttributesA(path);
-  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return 0;
-#endif
-  // A temporary file beside the target, so that the rename stays within one file system.
-  const std::string folder = FolderOf(path);
-  // Windows wants room for MAX_PATH bytes whatever the name's length.
-  std::string temp(std::max<std::size_t>(folder.size() + 16, MAX_PATH), '\0');
-  if (GetTempFileNameA(folder.c_str(), ".vm", 0, temp.data()) == 0) return 0;
+  SaveTarget target;
+  if (!FindSaveTarget(path, &target)) return 0;
+  // The temporary file lies beside the file it replaces, so that the rename stays within one
+  // file system and the folder's own permissions apply to both.
+  const std::string folder = FolderOf(target.path);
+  RemoveAbandonedTemporaryFiles(folder);
+  std::string temp;
+  HANDLE file = CreateTemporaryFile(folder, target.model, &temp);
+  if (target.model != INVALID_HANDLE_VALUE) CloseHandle(target.model);
+  if (file == INVALID_HANDLE_VALUE) return 0;
 
-  if (FillFile(temp.c_str(), buffer, count) &&
-      MoveFileExA(temp.c_str(), path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+  const int filled = Fill(file, buffer, count);
+  const BOOL closed = CloseHandle(file);
+  // An existing file is replaced keeping its owner, group and mode; a new name is taken only
+  // while it is still free, so that a file made there meanwhile is not lost.
+  if (filled && closed &&
+      (target.exists ? ReplaceFileA(target.path.c_str(), temp.c_str(), nullptr, 0, nullptr, nullptr)
+                     : MoveFileExA(temp.c_str(), target.path.c_str(), MOVEFILE_WRITE_THROUGH)))
     return 1;
   DeleteFileA(temp.c_str());
   return 0;

@@ -73,6 +73,27 @@ const char* FindStringResource(HINSTANCE instance, UINT id) {
   return nullptr;
 }
 
+namespace {
+
+template <typename T>
+const T* ResourceAt(const void* handle, std::span<const T> ModuleResources::*table) {
+  if (!handle) return nullptr;
+  for (const auto& module : Modules())
+    for (const T& entry : module->resources->*table)
+      if (&entry == handle) return &entry;
+  return nullptr;
+}
+
+}  // namespace
+
+const AcceleratorTableResource* AcceleratorTableOfHandle(HACCEL accel) {
+  return ResourceAt(accel, &ModuleResources::accelerators);
+}
+
+const IconResource* IconResourceOfHandle(HICON icon) {
+  return ResourceAt(icon, &ModuleResources::icons);
+}
+
 // The resource loaders are the same for every backend: they only read the module's data.
 
 HMODULE WINAPI GetModuleHandleA(LPCSTR) { return nullptr; }

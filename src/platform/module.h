@@ -92,3 +92,8 @@ const AcceleratorTableResource* FindAcceleratorResource(HINSTANCE instance, LPCS
 const DialogResource* FindDialogResource(HINSTANCE instance, LPCSTR name);
 const IconResource* FindIconResource(HINSTANCE instance, LPCSTR name);
 const char* FindStringResource(HINSTANCE instance, UINT id);
+
+// The resource behind a handle that LoadAcceleratorsA or LoadIconA gave, or null for any other
+// value: the handle is compared with the modules' resources, never read through.
+const AcceleratorTableResource* AcceleratorTableOfHandle(HACCEL accel);
+const IconResource* IconResourceOfHandle(HICON icon);

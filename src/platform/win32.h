@@ -398,11 +398,64 @@ static_assert(sizeof(BITMAPFILEHEADER) == 14);
 #define CREATE_NEW 1
 #define CREATE_ALWAYS 2
 #define OPEN_EXISTING 3
+#define OPEN_ALWAYS 4
+#define TRUNCATE_EXISTING 5
+#define FILE_SHARE_READ 0x00000001
+#define FILE_SHARE_WRITE 0x00000002
+#define FILE_SHARE_DELETE 0x00000004
+#define FILE_ATTRIBUTE_READONLY 0x00000001
+#define FILE_ATTRIBUTE_DIRECTORY 0x00000010
 #define FILE_ATTRIBUTE_NORMAL 0x00000080
+#define FILE_ATTRIBUTE_REPARSE_POINT 0x00000400
+#define INVALID_FILE_ATTRIBUTES (static_cast<DWORD>(-1))
+#define FILE_NAME_NORMALIZED 0x0
+#define VOLUME_NAME_DOS 0x0
 #define INVALID_HANDLE_VALUE (reinterpret_cast<HANDLE>(static_cast<LONG_PTR>(-1)))
 #define MOVEFILE_REPLACE_EXISTING 0x00000001
 #define MOVEFILE_WRITE_THROUGH 0x00000008
 #define MAX_PATH 260
+
+#define ERROR_FILE_NOT_FOUND 2L
+#define ERROR_ACCESS_DENIED 5L
+#define ERROR_NO_MORE_FILES 18L
+#define ERROR_SHARING_VIOLATION 32L
+#define ERROR_FILE_EXISTS 80L
+#define ERROR_INVALID_PARAMETER 87L
+#define ERROR_ALREADY_EXISTS 183L
+
+#define PROCESS_QUERY_LIMITED_INFORMATION 0x1000
+#define STILL_ACTIVE 259
+
+typedef struct _FILETIME {
+  DWORD dwLowDateTime;
+  DWORD dwHighDateTime;
+} FILETIME;
+
+typedef struct _BY_HANDLE_FILE_INFORMATION {
+  DWORD dwFileAttributes;
+  FILETIME ftCreationTime;
+  FILETIME ftLastAccessTime;
+  FILETIME ftLastWriteTime;
+  DWORD dwVolumeSerialNumber;
+  DWORD nFileSizeHigh;
+  DWORD nFileSizeLow;
+  DWORD nNumberOfLinks;
+  DWORD nFileIndexHigh;
+  DWORD nFileIndexLow;
+} BY_HANDLE_FILE_INFORMATION;
+
+typedef struct _WIN32_FIND_DATAA {
+  DWORD dwFileAttributes;
+  FILETIME ftCreationTime;
+  FILETIME ftLastAccessTime;
+  FILETIME ftLastWriteTime;
+  DWORD nFileSizeHigh;
+  DWORD nFileSizeLow;
+  DWORD dwReserved0;
+  DWORD dwReserved1;
+  CHAR cFileName[MAX_PATH];
+  CHAR cAlternateFileName[14];
+} WIN32_FIND_DATAA;
 
 struct SECURITY_ATTRIBUTES;
 
@@ -498,6 +551,18 @@ BOOL WINAPI CloseHandle(HANDLE object);
 BOOL WINAPI DeleteFileA(LPCSTR path);
 BOOL WINAPI MoveFileExA(LPCSTR existing, LPCSTR replacement, DWORD flags);
 UINT WINAPI GetTempFileNameA(LPCSTR folder, LPCSTR prefix, UINT unique, LPSTR tempPath);
+BOOL WINAPI ReplaceFileA(LPCSTR replaced, LPCSTR replacement, LPCSTR backup, DWORD flags,
+                         LPVOID exclude, LPVOID reserved);
+DWORD WINAPI GetFileAttributesA(LPCSTR path);
+BOOL WINAPI GetFileInformationByHandle(HANDLE file, BY_HANDLE_FILE_INFORMATION* info);
+DWORD WINAPI GetFinalPathNameByHandleA(HANDLE file, LPSTR path, DWORD size, DWORD flags);
+HANDLE WINAPI FindFirstFileA(LPCSTR pattern, WIN32_FIND_DATAA* found);
+BOOL WINAPI FindNextFileA(HANDLE search, WIN32_FIND_DATAA* found);
+BOOL WINAPI FindClose(HANDLE search);
+DWORD WINAPI GetCurrentProcessId();
+HANDLE WINAPI OpenProcess(DWORD access, BOOL inheritHandle, DWORD processId);
+BOOL WINAPI GetExitCodeProcess(HANDLE process, LPDWORD exitCode);
+void WINAPI SetLastError(DWORD error);
 LPSTR WINAPI lstrcpyA(LPSTR dest, LPCSTR source);
 LPSTR WINAPI lstrcatA(LPSTR dest, LPCSTR source);
 int WINAPI lstrlenA(LPCSTR text);

@@ -1,5 +1,9 @@
-// The kernel32 file functions on POSIX: what counts as a file, and temporary names.
+// The kernel32 file functions on POSIX: what counts as a file, temporary names, handles,
+// sharing, attributes, final paths, folder searches and processes.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <set>
 
@@ -31,6 +35,85 @@ TEST(KernelFiles, OnlyRegularFilesOpenAndTemporaryNamesNeverRepeat) {
   EXPECT_EQ(folder.Entries().size(), 50u);
   std::string name(64, '\0');
   EXPECT_EQ(GetTempFileNameA("/nonexistent-folder", "x", 0, name.data()), 0u);
+}
+
+TEST(KernelFiles, StaleAndForeignHandlesAreRefusedAndAWriterHoldsItsFileAgainstDeletion) {
+  TempFolder folder;
+  const std::string path = folder / "held.tmp";
+  HANDLE writer = Open(path, GENERIC_WRITE, CREATE_NEW);
+  ASSERT_NE(writer, INVALID_HANDLE_VALUE);
+  EXPECT_EQ(Open(path, GENERIC_WRITE, CREATE_NEW), INVALID_HANDLE_VALUE);  // exists
+  EXPECT_EQ(Open(path, GENERIC_WRITE, OPEN_EXISTING), INVALID_HANDLE_VALUE);
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_SHARING_VIOLATION));
+  EXPECT_FALSE(DeleteFileA(path.c_str()));
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_SHARING_VIOLATION));
+  EXPECT_TRUE(CloseHandle(writer));
+  EXPECT_TRUE(DeleteFileA(path.c_str()));
+
+  int local = 0;
+  char byte = 0;
+  DWORD moved = 0;
+  for (HANDLE bad : {writer, static_cast<HANDLE>(&local), INVALID_HANDLE_VALUE}) {
+    EXPECT_FALSE(CloseHandle(bad));
+    EXPECT_FALSE(ReadFile(bad, &byte, 1, &moved, nullptr));
+    EXPECT_EQ(GetLastError(), 6u);  // ERROR_INVALID_HANDLE
+    EXPECT_FALSE(WriteFile(bad, &byte, 1, &moved, nullptr));
+  }
+}
+
+TEST(KernelFiles, AttributesFinalPathsSearchesAndProcessesSayWhatIsThere) {
+  TempFolder folder;
+  const std::string real = folder / "Real.DAT", link = folder / "link", other = folder / "b.bmp";
+  testing_support::WriteBytes(real, {1, 2, 3});
+  testing_support::WriteBytes(other, {1});
+  ASSERT_EQ(::symlink("Real.DAT", link.c_str()), 0);
+  EXPECT_EQ(GetFileAttributesA(link.c_str()), static_cast<DWORD>(FILE_ATTRIBUTE_REPARSE_POINT));
+  EXPECT_EQ(GetFileAttributesA(folder.Path().c_str()),
+            static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
+  EXPECT_EQ(GetFileAttributesA((folder / "none").c_str()), INVALID_FILE_ATTRIBUTES);
+
+  // Looked at through the link, with no access asked for: the file itself.
+  HANDLE file = Open(link, 0, OPEN_EXISTING);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  char small[4];
+  const DWORD needed = GetFinalPathNameByHandleA(file, small, sizeof small, 0);
+  ASSERT_EQ(needed, real.size() + 1);
+  std::string path(needed, '\0');
+  EXPECT_EQ(GetFinalPathNameByHandleA(file, path.data(), needed, 0), real.size());
+  EXPECT_EQ(path.c_str(), real);
+  ASSERT_EQ(::link(real.c_str(), (folder / "second").c_str()), 0);
+  ASSERT_EQ(::chmod(real.c_str(), 0444), 0);
+  BY_HANDLE_FILE_INFORMATION info{};
+  ASSERT_TRUE(GetFileInformationByHandle(file, &info));
+  EXPECT_EQ(info.nNumberOfLinks, 2u);
+  EXPECT_EQ(info.nFileSizeLow, 3u);
+  EXPECT_TRUE(info.dwFileAttributes & FILE_ATTRIBUTE_READONLY);
+  CloseHandle(file);
+  // ReplaceFileA does not replace a link: callers resolve it first.
+  EXPECT_FALSE(ReplaceFileA(link.c_str(), other.c_str(), nullptr, 0, nullptr, nullptr));
+
+  // "*.dat" finds the file whatever the case of its name, and nothing else.
+  WIN32_FIND_DATAA found{};
+  HANDLE search = FindFirstFileA((folder / "*.dat").c_str(), &found);
+  ASSERT_NE(search, INVALID_HANDLE_VALUE);
+  EXPECT_STREQ(found.cFileName, "Real.DAT");
+  EXPECT_FALSE(FindNextFileA(search, &found));
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NO_MORE_FILES));
+  EXPECT_TRUE(FindClose(search));
+  EXPECT_FALSE(FindClose(search));
+  EXPECT_EQ(FindFirstFileA((folder / "*.gif").c_str(), &found), INVALID_HANDLE_VALUE);
+
+  // A process that has ended and been reaped is gone; this one runs.
+  const pid_t child = ::fork();
+  if (child == 0) ::_exit(0);
+  ASSERT_EQ(::waitpid(child, nullptr, 0), child);
+  EXPECT_EQ(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, child), nullptr);
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+  HANDLE self = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, GetCurrentProcessId());
+  DWORD code = 0;
+  ASSERT_TRUE(GetExitCodeProcess(self, &code));
+  EXPECT_EQ(code, static_cast<DWORD>(STILL_ACTIVE));
+  EXPECT_TRUE(CloseHandle(self));
 }
 
 }  // namespace

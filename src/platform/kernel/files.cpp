@@ -1,16 +1,19 @@
 // kernel32 files on POSIX, shared by both backends.
 //
-// Implements: CreateFileA (GENERIC_READ / GENERIC_WRITE with CREATE_NEW, CREATE_ALWAYS,
-// OPEN_EXISTING, OPEN_ALWAYS, TRUNCATE_EXISTING), synchronous ReadFile and WriteFile,
-// FlushFileBuffers, CloseHandle, DeleteFileA, MoveFileExA (MOVEFILE_REPLACE_EXISTING,
-// MOVEFILE_WRITE_THROUGH), GetTempFileNameA, and GetLastError with the Win32 codes below.
-// Does not implement: sharing modes (Linux has no mandatory locks, so share mode 0 does not keep
-// other programs out), security attributes, templates, overlapped transfers. Only regular files
-// can be opened: a directory fails as on Windows, and a FIFO or device, which could block the
-// one thread or never end, fails too.
+// Implements: CreateFileA (GENERIC_READ / GENERIC_WRITE, or no access at all to look at a file
+// only, with CREATE_NEW, CREATE_ALWAYS, OPEN_EXISTING, OPEN_ALWAYS, TRUNCATE_EXISTING, and a
+// template file for CREATE_NEW), synchronous ReadFile and WriteFile, FlushFileBuffers,
+// CloseHandle (files and processes), DeleteFileA, GetTempFileNameA, and GetLastError with the
+// Win32 codes of kernel_objects.h.
+// Sharing: a file opened for writing with share mode 0 holds a lock (an open file description
+// lock) until it is closed, and DeleteFileA refuses a file so held with a sharing violation, as
+// Windows refuses to delete a file that is open without FILE_SHARE_DELETE. Nothing else of the
+// sharing modes is enforced (Linux has no mandatory locks: other programs are not kept out).
+// Does not implement: security attributes, overlapped transfers. Only regular files can be
+// opened: a directory fails as on Windows, and a FIFO or device, which could block the one
+// thread or never end, fails too.
 #include <errno.h>
 #include <fcntl.h>
-#include <stdio.h>
 #include <sys/stat.h>
 #include <time.h>
 #include <unistd.h>
@@ -19,80 +22,11 @@
 #include <cstring>
 #include <string>
 
-#include "platform/kernel/replaced_files.h"
-#include "platform/win32.h"
+#include "platform/kernel/kernel_objects.h"
+
+using namespace kernel;
 
 namespace {
-
-// Win32 error codes that GetLastError reports.
-constexpr DWORD kErrorFileNotFound = 2;
-constexpr DWORD kErrorPathNotFound = 3;
-constexpr DWORD kErrorTooManyOpenFiles = 4;
-constexpr DWORD kErrorAccessDenied = 5;
-constexpr DWORD kErrorInvalidHandle = 6;
-constexpr DWORD kErrorNotEnoughMemory = 8;
-constexpr DWORD kErrorWriteProtect = 19;
-constexpr DWORD kErrorGenFailure = 31;
-constexpr DWORD kErrorFileExists = 80;
-constexpr DWORD kErrorInvalidParameter = 87;
-constexpr DWORD kErrorDiskFull = 112;
-constexpr DWORD kErrorFilenameExcedRange = 206;
-
-thread_local DWORD lastError = 0;
-
-DWORD FromErrno(int error) {
-  switch (error) {
-    case ENOENT:
-      return kErrorFileNotFound;
-    case ENOTDIR:
-      return kErrorPathNotFound;
-    case EMFILE:
-    case ENFILE:
-      return kErrorTooManyOpenFiles;
-    case EACCES:
-    case EPERM:
-    case EISDIR:
-      return kErrorAccessDenied;
-    case EBADF:
-      return kErrorInvalidHandle;
-    case ENOMEM:
-      return kErrorNotEnoughMemory;
-    case EROFS:
-      return kErrorWriteProtect;
-    case EEXIST:
-      return kErrorFileExists;
-    case EINVAL:
-      return kErrorInvalidParameter;
-    case ENOSPC:
-    case EFBIG:
-    case EDQUOT:
-      return kErrorDiskFull;
-    case ENAMETOOLONG:
-      return kErrorFilenameExcedRange;
-    default:
-      return kErrorGenFailure;
-  }
-}
-
-BOOL Fail(DWORD error) {
-  lastError = error;
-  return FALSE;
-}
-BOOL FailErrno() { return Fail(FromErrno(errno)); }
-
-// A file handle: the descriptor behind a magic number, so that a stray pointer or a handle of
-// another kind is refused instead of being used.
-struct FileHandle {
-  static constexpr std::uint32_t kMagic = 0x46494C45;  // "FILE"
-  std::uint32_t magic = kMagic;
-  int fd = -1;
-};
-
-FileHandle* ToFile(HANDLE handle) {
-  if (!handle || handle == INVALID_HANDLE_VALUE) return nullptr;
-  auto* file = static_cast<FileHandle*>(handle);
-  return file->magic == FileHandle::kMagic ? file : nullptr;
-}
 
 int OpenFlags(DWORD access, DWORD creation, bool* ok) {
   *ok = true;
@@ -105,18 +39,21 @@ int OpenFlags(DWORD access, DWORD creation, bool* ok) {
     flags |= O_WRONLY;
   else if (read)
     flags |= O_RDONLY;
+  else if (creation == OPEN_EXISTING)
+    flags = O_CLOEXEC | O_PATH;  // no access: the file's attributes and name only
   else
     *ok = false;
   switch (creation) {
     case CREATE_NEW:
-      return flags | O_CREAT | O_EXCL;
+      // O_EXCL already refuses any existing name, a symbolic link included; O_NOFOLLOW says so.
+      return flags | O_CREAT | O_EXCL | O_NOFOLLOW;
     case CREATE_ALWAYS:
       return flags | O_CREAT | O_TRUNC;
     case OPEN_EXISTING:
       return flags;
-    case 4:  // OPEN_ALWAYS
+    case OPEN_ALWAYS:
       return flags | O_CREAT;
-    case 5:  // TRUNCATE_EXISTING
+    case TRUNCATE_EXISTING:
       return flags | O_TRUNC;
     default:
       *ok = false;
@@ -124,19 +61,51 @@ int OpenFlags(DWORD access, DWORD creation, bool* ok) {
   }
 }
 
+// A new file takes its template's owner, group and mode where this process may give them. It
+// was created private (0600), so that its contents are never more visible than the
+// template's, even for the moment before its mode is set.
+void TakeTemplate(int fd, int templateFd) {
+  struct stat model {};
+  if (::fstat(templateFd, &model) != 0) return;
+  // Not allowed to give the file away: keep at least the group, when it is one of ours; else
+  // the file stays ours, in our group.
+  if (::fchown(fd, model.st_uid, model.st_gid) != 0 &&
+      ::fchown(fd, static_cast<uid_t>(-1), model.st_gid) != 0)
+    SetError(0);
+  // After the owner: changing it clears the set-user-ID and set-group-ID bits.
+  ::fchmod(fd, model.st_mode & 07777);
+}
+
+// Share mode 0 with write access: an exclusive lock on the open file, released by close().
+bool LockForWriting(int fd) {
+  struct flock lock {};
+  lock.l_type = F_WRLCK;
+  lock.l_whence = SEEK_SET;
+  return ::fcntl(fd, F_OFD_SETLK, &lock) == 0;
+}
+
+bool HeldForWriting(int fd) {
+  struct flock lock {};
+  lock.l_type = F_RDLCK;
+  lock.l_whence = SEEK_SET;
+  return ::fcntl(fd, F_OFD_GETLK, &lock) == 0 && lock.l_type != F_UNLCK;
+}
+
 }  // namespace
 
-HANDLE WINAPI CreateFileA(LPCSTR path, DWORD access, DWORD, SECURITY_ATTRIBUTES*, DWORD creation,
-                          DWORD, HANDLE) {
+HANDLE WINAPI CreateFileA(LPCSTR path, DWORD access, DWORD shareMode, SECURITY_ATTRIBUTES*,
+                          DWORD creation, DWORD, HANDLE templateFile) {
   bool ok = false;
   const int flags = OpenFlags(access, creation, &ok);
   if (!path || !*path || !ok) {
-    lastError = kErrorInvalidParameter;
+    SetError(kErrorInvalidParameter);
     return INVALID_HANDLE_VALUE;
   }
+  const Object* model =
+      creation == CREATE_NEW && templateFile ? FindObject(templateFile, ObjectKind::File) : nullptr;
   // O_TRUNC is applied by open() itself; it is held back until the file is known to be a
   // regular file, so that opening a FIFO or device for writing cannot truncate or block.
-  const int fd = ::open(path, flags & ~O_TRUNC, 0666);
+  const int fd = ::open(path, flags & ~O_TRUNC, model ? 0600 : 0666);
   if (fd < 0) {
     FailErrno();
     return INVALID_HANDLE_VALUE;
@@ -144,25 +113,38 @@ HANDLE WINAPI CreateFileA(LPCSTR path, DWORD access, DWORD, SECURITY_ATTRIBUTES*
   struct stat info {};
   if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
     ::close(fd);
-    lastError = kErrorAccessDenied;
+    SetError(kErrorAccessDenied);
     return INVALID_HANDLE_VALUE;
   }
-  const int status = ::fcntl(fd, F_GETFL);
-  if (((flags & O_TRUNC) && ::ftruncate(fd, 0) != 0) || status < 0 ||
-      ::fcntl(fd, F_SETFL, status & ~O_NONBLOCK) != 0) {
-    FailErrno();
+  if (!(flags & O_PATH)) {
+    const int status = ::fcntl(fd, F_GETFL);
+    if (((flags & O_TRUNC) && ::ftruncate(fd, 0) != 0) || status < 0 ||
+        ::fcntl(fd, F_SETFL, status & ~O_NONBLOCK) != 0) {
+      FailErrno();
+      ::close(fd);
+      return INVALID_HANDLE_VALUE;
+    }
+    if ((access & GENERIC_WRITE) && shareMode == 0 && !LockForWriting(fd)) {
+      ::close(fd);
+      SetError(kErrorSharingViolation);
+      return INVALID_HANDLE_VALUE;
+    }
+  }
+  if (model) TakeTemplate(fd, model->fd);
+  auto* file = new Object(ObjectKind::File);
+  file->fd = fd;
+  HANDLE handle = AddObject(file);
+  if (!handle) {
     ::close(fd);
     return INVALID_HANDLE_VALUE;
   }
-  auto* file = new FileHandle;
-  file->fd = fd;
-  lastError = 0;
-  return file;
+  SetError(0);
+  return handle;
 }
 
 BOOL WINAPI ReadFile(HANDLE handle, LPVOID buffer, DWORD toRead, LPDWORD read, void*) {
   if (read) *read = 0;
-  FileHandle* file = ToFile(handle);
+  Object* file = FindObject(handle, ObjectKind::File);
   if (!file) return Fail(kErrorInvalidHandle);
   if (!buffer && toRead) return Fail(kErrorInvalidParameter);
   // Like ReadFile on a disk file, keep reading until the count or the end of the file.
@@ -183,7 +165,7 @@ BOOL WINAPI ReadFile(HANDLE handle, LPVOID buffer, DWORD toRead, LPDWORD read, v
 
 BOOL WINAPI WriteFile(HANDLE handle, LPCVOID buffer, DWORD toWrite, LPDWORD written, void*) {
   if (written) *written = 0;
-  FileHandle* file = ToFile(handle);
+  Object* file = FindObject(handle, ObjectKind::File);
   if (!file) return Fail(kErrorInvalidHandle);
   if (!buffer && toWrite) return Fail(kErrorInvalidParameter);
   DWORD done = 0;
@@ -201,56 +183,49 @@ BOOL WINAPI WriteFile(HANDLE handle, LPCVOID buffer, DWORD toWrite, LPDWORD writ
 }
 
 BOOL WINAPI FlushFileBuffers(HANDLE handle) {
-  FileHandle* file = ToFile(handle);
+  Object* file = FindObject(handle, ObjectKind::File);
   if (!file) return Fail(kErrorInvalidHandle);
   if (::fsync(file->fd) != 0) return FailErrno();
   return TRUE;
 }
 
 BOOL WINAPI CloseHandle(HANDLE handle) {
-  FileHandle* file = ToFile(handle);
-  if (!file) return Fail(kErrorInvalidHandle);
-  // close() can report a write that failed late (a full disk on some file systems); the
-  // descriptor is released either way.
-  const int result = ::close(file->fd);
-  const int error = errno;
-  file->magic = 0;
-  delete file;
+  if (!FindObject(handle, ObjectKind::File) && !FindObject(handle, ObjectKind::Process))
+    return Fail(kErrorInvalidHandle);
+  Object* object = RemoveObject(handle);
+  int result = 0, error = 0;
+  if (object->fd >= 0) {
+    // close() can report a write that failed late (a full disk on some file systems); the
+    // descriptor is released either way.
+    result = ::close(object->fd);
+    error = errno;
+  }
+  delete object;
   if (result != 0 && error != EINTR) return Fail(FromErrno(error));
   return TRUE;
 }
 
 BOOL WINAPI DeleteFileA(LPCSTR path) {
   if (!path) return Fail(kErrorInvalidParameter);
-  struct stat info {};
-  if (::lstat(path, &info) == 0 && S_ISDIR(info.st_mode)) return Fail(kErrorAccessDenied);
-  if (::unlink(path) != 0) return FailErrno();
-  return TRUE;
-}
-
-BOOL WINAPI MoveFileExA(LPCSTR existing, LPCSTR replacement, DWORD flags) {
-  if (!existing || !replacement) return Fail(kErrorInvalidParameter);
-  // rename() would replace an empty directory with a file; Windows refuses that.
-  struct stat target {};
-  if (::stat(replacement, &target) == 0 && S_ISDIR(target.st_mode)) return Fail(kErrorAccessDenied);
-  const int result = (flags & MOVEFILE_REPLACE_EXISTING)
-                         ? ::rename(existing, replacement)
-                         : ::renameat2(AT_FDCWD, existing, AT_FDCWD, replacement, RENAME_NOREPLACE);
-  if (result != 0) return Fail(errno == EEXIST ? 183 /* ERROR_ALREADY_EXISTS */ : FromErrno(errno));
-  kernel::NoteFileReplaced();
-  if (flags & MOVEFILE_WRITE_THROUGH) {
-    // The new name is durable once the folder that holds it is on disk.
-    const std::string path(replacement);
-    const std::size_t slash = path.find_last_of('/');
-    const std::string folder = slash == std::string::npos ? std::string(".")
-                               : slash == 0               ? std::string("/")
-                                                          : path.substr(0, slash);
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-      ::fsync(fd);
+  struct stat named {};
+  if (::lstat(path, &named) != 0) return FailErrno();
+  if (S_ISDIR(named.st_mode)) return Fail(kErrorAccessDenied);
+  // A file held open for writing with share mode 0 is in use. The check holds the file open
+  // through the unlink and makes sure that the name still means the file that was checked.
+  const int fd = ::open(path, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+  if (fd >= 0) {
+    struct stat opened {};
+    const bool same =
+        ::fstat(fd, &opened) == 0 && opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
+    if (!same || HeldForWriting(fd)) {
       ::close(fd);
+      return Fail(kErrorSharingViolation);
     }
   }
+  const int result = ::unlink(path);
+  const int error = errno;
+  if (fd >= 0) ::close(fd);
+  if (result != 0) return Fail(FromErrno(error));
   return TRUE;
 }
 
@@ -261,7 +236,7 @@ BOOL WINAPI MoveFileExA(LPCSTR existing, LPCSTR replacement, DWORD flags) {
 // limit, as Linux paths have none of 260 bytes.
 UINT WINAPI GetTempFileNameA(LPCSTR folder, LPCSTR prefix, UINT unique, LPSTR tempPath) {
   if (!folder || !tempPath) {
-    lastError = kErrorInvalidParameter;
+    SetError(kErrorInvalidParameter);
     return 0;
   }
   std::string base(*folder ? folder : ".");
@@ -292,11 +267,11 @@ UINT WINAPI GetTempFileNameA(LPCSTR folder, LPCSTR prefix, UINT unique, LPSTR te
   for (UINT i = 0; i < 0xFFFF; ++i) {
     const UINT number = ((start + i) % 0xFFFF) + 1;  // 1..0xFFFF; 0 means failure
     const std::string name = nameFor(number);
-    const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd >= 0) {
       ::close(fd);
       std::memcpy(tempPath, name.c_str(), name.size() + 1);
-      lastError = 0;
+      SetError(0);
       return number;
     }
     if (errno != EEXIST) {
@@ -304,8 +279,6 @@ UINT WINAPI GetTempFileNameA(LPCSTR folder, LPCSTR prefix, UINT unique, LPSTR te
       return 0;
     }
   }
-  lastError = kErrorFileExists;
+  SetError(kErrorFileExists);
   return 0;
 }
-
-DWORD WINAPI GetLastError() { return lastError; }

@@ -39,12 +39,13 @@ QImage ImageOf(const raster::Surface& s) {
 HBITMAP BitmapOf(const QImage& source) {
   const QImage image = source.convertToFormat(QImage::Format_RGB32);
   raster::Bitmap* bitmap = raster::NewBitmap(image.width(), image.height());
+  if (!bitmap) return nullptr;
   for (int y = 0; y < image.height(); ++y) {
     const auto* from = reinterpret_cast<const std::uint32_t*>(image.constScanLine(y));
     std::uint32_t* to = bitmap->surface.Row(y);
     for (int x = 0; x < image.width(); ++x) to[x] = from[x] & 0x00FFFFFFu;
   }
-  return reinterpret_cast<HBITMAP>(static_cast<raster::GdiObject*>(bitmap));
+  return raster::BitmapHandle(bitmap);
 }
 
 }  // namespace

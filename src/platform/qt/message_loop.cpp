@@ -209,7 +209,7 @@ LRESULT WINAPI DispatchMessageA(const MSG* msg) {
 // The command goes to the top-level window that holds the target, so an accelerator works
 // whichever of its controls has the keyboard focus.
 int WINAPI TranslateAcceleratorA(HWND hwnd, HACCEL accel, MSG* msg) {
-  const auto* table = reinterpret_cast<const AcceleratorTableResource*>(accel);
+  const AcceleratorTableResource* table = AcceleratorTableOfHandle(accel);
   if (!table || !msg || !ToWindow(hwnd)) return 0;
   const UINT m = msg->message;
   const bool isChar = m == WM_CHAR || m == WM_SYSCHAR;

@@ -30,10 +30,9 @@ QPixmap PixmapOf(const IconImageResource& image) {
 
 }  // namespace
 
-// Icon handles are the resources themselves, as LoadIconA hands them out.
-const IconResource* IconResourceOf(HICON icon) {
-  return reinterpret_cast<const IconResource*>(icon);
-}
+// Icon handles are the resources themselves, as LoadIconA hands them out; anything else
+// finds no icon.
+const IconResource* IconResourceOf(HICON icon) { return IconResourceOfHandle(icon); }
 
 QPixmap IconPixmap(HICON icon, int size) {
   const IconResource* resource = IconResourceOf(icon);

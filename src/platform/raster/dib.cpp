@@ -53,6 +53,11 @@ int WINAPI GetDIBits(HDC hdc, HBITMAP hbitmap, UINT startScan, UINT scanLines, L
   const long height = h.biHeight < 0 ? -static_cast<long>(h.biHeight) : h.biHeight;
   if (width <= 0 || height <= 0) return 0;
   const long stride = (width * h.biBitCount + 31) / 32 * 4;
+  // A size that biSizeImage cannot hold would be announced cut short, and the caller's buffer
+  // made too small for the rows.
+  if (static_cast<unsigned long long>(stride) * static_cast<unsigned long long>(height) >
+      0xFFFFFFFFull)
+    return 0;
   if (!bits) {
     h.biSizeImage = static_cast<DWORD>(stride * height);
     return 1;

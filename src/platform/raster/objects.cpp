@@ -1,6 +1,6 @@
 // GDI objects and device contexts: creation, selection, deletion and the stock objects.
-#include <cassert>
 #include <cstring>
+#include <initializer_list>
 
 #include "platform/backend.h"
 #include "platform/raster/surface.h"
@@ -11,11 +11,14 @@ namespace {
 int liveObjects = 0;
 int liveContexts = 0;
 
+// Stock objects are never destroyed, not even when the process ends, so that their handles
+// stay good for as long as their table lasts.
 template <typename T>
 T* MakeStock() {
-  static T object;
-  object.stock = true;
-  return &object;
+  T* object = new T;
+  object->stock = true;
+  object->handle = gdiObjects.value.Add(object);
+  return object;
 }
 
 Pen* StockBlackPen() {
@@ -52,10 +55,26 @@ Bitmap* StockBitmap() {
   return bitmap;
 }
 
+// Gives a new object its handle; null (and the object freed) when the table is full.
 template <typename T>
-T* Counted(T* object) {
+T* Registered(T* object) {
+  object->handle = gdiObjects.value.Add(object);
+  if (!object->handle) {
+    delete object;
+    return nullptr;
+  }
   ++liveObjects;
   return object;
+}
+
+// Makes object the one of its slot in the context, keeping the selection counts.
+template <typename T>
+T* Swap(T*& slot, T* object) {
+  T* old = slot;
+  old->selections--;
+  object->selections++;
+  slot = object;
+  return old;
 }
 
 }  // namespace
@@ -72,21 +91,6 @@ void Surface::Resize(int w, int h) {
   pixels.swap(next);
   width = w;
   height = h;
-}
-
-DeviceContext* ToDc(HDC hdc) {
-  auto* dc = reinterpret_cast<DeviceContext*>(hdc);
-  return dc && dc->magic == DeviceContext::kMagic ? dc : nullptr;
-}
-
-GdiObject* ToObject(HGDIOBJ object) {
-  auto* o = static_cast<GdiObject*>(object);
-  return o && o->magic == GdiObject::kMagic ? o : nullptr;
-}
-
-Bitmap* ToBitmap(HGDIOBJ object) {
-  GdiObject* o = ToObject(object);
-  return o && o->kind == ObjectKind::Bitmap ? static_cast<Bitmap*>(o) : nullptr;
 }
 
 Surface* TargetSurface(DeviceContext* dc) {
@@ -109,13 +113,18 @@ int LiveObjectCount() { return liveObjects; }
 int LiveContextCount() { return liveContexts; }
 
 Bitmap* NewBitmap(int width, int height) {
-  Bitmap* bitmap = Counted(new Bitmap);
-  bitmap->surface.Resize(width, height);
+  Bitmap* bitmap = Registered(new Bitmap);
+  if (bitmap) bitmap->surface.Resize(width, height);
   return bitmap;
 }
 
 DeviceContext* NewContext(DcKind kind, HWND window) {
   auto* dc = new DeviceContext;
+  dc->handle = deviceContexts.value.Add(dc);
+  if (!dc->handle) {
+    delete dc;
+    return nullptr;
+  }
   ++liveContexts;
   dc->kind = kind;
   dc->window = window;
@@ -123,16 +132,18 @@ DeviceContext* NewContext(DcKind kind, HWND window) {
   dc->brush = StockWhiteBrush();
   dc->font = StockSystemFont();
   dc->palette = StockPalette();
-  if (kind == DcKind::Memory) {
-    dc->bitmap = StockBitmap();
-    dc->bitmap->selections++;
-  }
+  if (kind == DcKind::Memory) dc->bitmap = StockBitmap();
+  for (GdiObject* o :
+       std::initializer_list<GdiObject*>{dc->pen, dc->brush, dc->font, dc->palette, dc->bitmap})
+    if (o) o->selections++;
   return dc;
 }
 
 void FreeContext(DeviceContext* dc) {
-  if (dc->bitmap) dc->bitmap->selections--;
-  dc->magic = 0;
+  for (GdiObject* o :
+       std::initializer_list<GdiObject*>{dc->pen, dc->brush, dc->font, dc->palette, dc->bitmap})
+    if (o) o->selections--;
+  deviceContexts.value.Remove(dc->handle);
   delete dc;
   --liveContexts;
 }
@@ -141,9 +152,13 @@ void FreeContext(DeviceContext* dc) {
 
 using namespace raster;
 
-HDC WINAPI CreateCompatibleDC(HDC) {
-  return reinterpret_cast<HDC>(NewContext(DcKind::Memory, nullptr));
-}
+namespace {
+
+HDC HandleOfContext(DeviceContext* dc) { return dc ? reinterpret_cast<HDC>(dc->handle) : nullptr; }
+
+}  // namespace
+
+HDC WINAPI CreateCompatibleDC(HDC) { return HandleOfContext(NewContext(DcKind::Memory, nullptr)); }
 
 BOOL WINAPI DeleteDC(HDC hdc) {
   DeviceContext* dc = ToDc(hdc);
@@ -153,9 +168,9 @@ BOOL WINAPI DeleteDC(HDC hdc) {
 }
 
 HDC WINAPI GetDC(HWND hwnd) {
-  if (!hwnd) return reinterpret_cast<HDC>(NewContext(DcKind::Screen, nullptr));
+  if (!hwnd) return HandleOfContext(NewContext(DcKind::Screen, nullptr));
   if (!backend::ClientSurface(hwnd)) return nullptr;
-  return reinterpret_cast<HDC>(NewContext(DcKind::Window, hwnd));
+  return HandleOfContext(NewContext(DcKind::Window, hwnd));
 }
 
 int WINAPI ReleaseDC(HWND, HDC hdc) {
@@ -168,39 +183,43 @@ int WINAPI ReleaseDC(HWND, HDC hdc) {
 // Every bitmap is 32 bits per pixel, whatever the reference context: the screen's format here.
 HBITMAP WINAPI CreateCompatibleBitmap(HDC, int width, int height) {
   if (width <= 0 || height <= 0) return nullptr;
-  return reinterpret_cast<HBITMAP>(NewBitmap(width, height));
+  Bitmap* bitmap = NewBitmap(width, height);
+  return bitmap ? BitmapHandle(bitmap) : nullptr;
 }
 
 HPEN WINAPI CreatePen(int style, int, COLORREF color) {
-  Pen* pen = Counted(new Pen);
+  Pen* pen = Registered(new Pen);
+  if (!pen) return nullptr;
   pen->color = color & 0xFFFFFF;
   pen->null = style == PS_NULL;
-  return reinterpret_cast<HPEN>(static_cast<GdiObject*>(pen));
+  return reinterpret_cast<HPEN>(pen->handle);
 }
 
 HBRUSH WINAPI CreateSolidBrush(COLORREF color) {
-  Brush* brush = Counted(new Brush);
+  Brush* brush = Registered(new Brush);
+  if (!brush) return nullptr;
   brush->color = color & 0xFFFFFF;
-  return reinterpret_cast<HBRUSH>(static_cast<GdiObject*>(brush));
+  return reinterpret_cast<HBRUSH>(brush->handle);
 }
 
 HFONT WINAPI CreateFontIndirectA(const LOGFONTA* logfont) {
   if (!logfont) return nullptr;
-  Font* font = Counted(new Font);
+  Font* font = Registered(new Font);
+  if (!font) return nullptr;
   font->logfont = *logfont;
-  return reinterpret_cast<HFONT>(static_cast<GdiObject*>(font));
+  return reinterpret_cast<HFONT>(font->handle);
 }
 
 HGDIOBJ WINAPI GetStockObject(int index) {
   switch (index) {
     case WHITE_BRUSH:
-      return static_cast<GdiObject*>(StockWhiteBrush());
+      return HandleOf(StockWhiteBrush());
     case BLACK_PEN:
-      return static_cast<GdiObject*>(StockBlackPen());
+      return HandleOf(StockBlackPen());
     case SYSTEM_FONT:
-      return static_cast<GdiObject*>(StockSystemFont());
+      return HandleOf(StockSystemFont());
     case DEFAULT_PALETTE:
-      return static_cast<GdiObject*>(StockPalette());
+      return HandleOf(StockPalette());
     default:
       return nullptr;
   }
@@ -211,32 +230,19 @@ HGDIOBJ WINAPI SelectObject(HDC hdc, HGDIOBJ object) {
   GdiObject* o = ToObject(object);
   if (!dc || !o) return nullptr;
   switch (o->kind) {
-    case ObjectKind::Pen: {
-      Pen* old = dc->pen;
-      dc->pen = static_cast<Pen*>(o);
-      return static_cast<GdiObject*>(old);
-    }
-    case ObjectKind::Brush: {
-      Brush* old = dc->brush;
-      dc->brush = static_cast<Brush*>(o);
-      return static_cast<GdiObject*>(old);
-    }
-    case ObjectKind::Font: {
-      Font* old = dc->font;
-      dc->font = static_cast<Font*>(o);
-      return static_cast<GdiObject*>(old);
-    }
+    case ObjectKind::Pen:
+      return HandleOf(Swap(dc->pen, static_cast<Pen*>(o)));
+    case ObjectKind::Brush:
+      return HandleOf(Swap(dc->brush, static_cast<Brush*>(o)));
+    case ObjectKind::Font:
+      return HandleOf(Swap(dc->font, static_cast<Font*>(o)));
     case ObjectKind::Bitmap: {
       // Only memory contexts hold bitmaps, and a bitmap lives in one context at a time.
       auto* bitmap = static_cast<Bitmap*>(o);
       if (dc->kind != DcKind::Memory) return nullptr;
-      if (bitmap == dc->bitmap) return static_cast<GdiObject*>(bitmap);
+      if (bitmap == dc->bitmap) return HandleOf(bitmap);
       if (bitmap->selections > 0 && !bitmap->stock) return nullptr;
-      Bitmap* old = dc->bitmap;
-      old->selections--;
-      bitmap->selections++;
-      dc->bitmap = bitmap;
-      return static_cast<GdiObject*>(old);
+      return HandleOf(Swap(dc->bitmap, bitmap));
     }
     case ObjectKind::Palette:
       return nullptr;  // palettes go through SelectPalette
@@ -244,12 +250,14 @@ HGDIOBJ WINAPI SelectObject(HDC hdc, HGDIOBJ object) {
   return nullptr;
 }
 
-// An object that is still selected into a context is not deleted, as on Windows.
+// An object that is selected into a context is not deleted, as on Windows: the call fails and
+// the object stays usable. A handle that was deleted already finds nothing and fails too.
 BOOL WINAPI DeleteObject(HGDIOBJ object) {
   GdiObject* o = ToObject(object);
   if (!o) return FALSE;
   if (o->stock) return TRUE;
-  if (o->kind == ObjectKind::Bitmap && static_cast<Bitmap*>(o)->selections > 0) return FALSE;
+  if (o->selections > 0) return FALSE;
+  gdiObjects.value.Remove(o->handle);
   delete o;
   --liveObjects;
   return TRUE;
@@ -259,9 +267,7 @@ HPALETTE WINAPI SelectPalette(HDC hdc, HPALETTE palette, BOOL) {
   DeviceContext* dc = ToDc(hdc);
   GdiObject* o = ToObject(palette);
   if (!dc || !o || o->kind != ObjectKind::Palette) return nullptr;
-  Palette* old = dc->palette;
-  dc->palette = static_cast<Palette*>(o);
-  return reinterpret_cast<HPALETTE>(static_cast<GdiObject*>(old));
+  return reinterpret_cast<HPALETTE>(HandleOf(Swap(dc->palette, static_cast<Palette*>(o))));
 }
 
 // True-colour surfaces have no palette to realise.

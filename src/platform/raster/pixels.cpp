@@ -28,10 +28,10 @@ namespace {
 }  // namespace
 
 // SetPixel runs once per pixel (a stereogram sets 36,000 of them on the Canvas), so a memory
-// context, the common case, is handled here without a call; the handle check is ToDc's.
+// context, the common case, is handled here without a call; ToDc is an inline table lookup.
 COLORREF WINAPI SetPixel(HDC hdc, int x, int y, COLORREF color) {
-  auto* dc = reinterpret_cast<DeviceContext*>(hdc);
-  if (!dc || dc->magic != DeviceContext::kMagic) return CLR_INVALID;
+  DeviceContext* dc = ToDc(hdc);
+  if (!dc) return CLR_INVALID;
   if (dc->kind != DcKind::Memory) return SetPixelOnTarget(dc, x, y, color);
   Surface& s = dc->bitmap->surface;
   // One unsigned comparison per axis also rejects negative coordinates.

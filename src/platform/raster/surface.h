@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/handle_table.h"
 #include "platform/win32.h"
 
 namespace raster {
@@ -48,13 +49,15 @@ inline void FillPixels(std::uint32_t* p, std::size_t n, std::uint32_t pixel) {
 
 enum class ObjectKind : std::uint32_t { Pen, Brush, Bitmap, Font, Palette };
 
+// Objects and contexts are named by entries of the handle tables below, never by their
+// addresses: a handle of a deleted object, or one that is not ours, finds nothing.
 struct GdiObject {
-  static constexpr std::uint32_t kMagic = 0x47444930;  // "GDI0"
-  std::uint32_t magic = kMagic;
   ObjectKind kind;
   bool stock = false;  // stock objects are never deleted
+  int selections = 0;  // how many contexts hold it selected; it cannot be deleted meanwhile
+  std::uintptr_t handle = 0;
   explicit GdiObject(ObjectKind k) : kind(k) {}
-  virtual ~GdiObject() { magic = 0; }
+  virtual ~GdiObject() = default;
 };
 
 struct Pen : GdiObject {
@@ -72,7 +75,6 @@ struct Bitmap : GdiObject {
   Bitmap() : GdiObject(ObjectKind::Bitmap) {}
   Surface surface;
   int bitsPerPixel = 32;
-  int selections = 0;  // how many memory contexts hold it selected
 };
 
 struct Font : GdiObject {
@@ -86,9 +88,9 @@ struct Palette : GdiObject {
 
 enum class DcKind { Memory, Window, Screen };
 
+// The objects selected into a context stay alive while it holds them (DeleteObject refuses
+// them), so these pointers never dangle.
 struct DeviceContext {
-  static constexpr std::uint32_t kMagic = 0x44435830;  // "DCX0"
-  std::uint32_t magic = kMagic;
   DcKind kind = DcKind::Memory;
   HWND window = nullptr;     // for window contexts
   Bitmap* bitmap = nullptr;  // for memory contexts
@@ -99,12 +101,30 @@ struct DeviceContext {
   int bkMode = OPAQUE;
   COLORREF textColor = 0;
   POINT position{0, 0};
+  std::uintptr_t handle = 0;
 };
 
-// Handle conversions; each returns null for a handle that is not of its kind.
-DeviceContext* ToDc(HDC hdc);
-GdiObject* ToObject(HGDIOBJ object);
-Bitmap* ToBitmap(HGDIOBJ object);
+inline platform::Lasting<platform::HandleTable<GdiObject, 1>> gdiObjects;
+inline platform::Lasting<platform::HandleTable<DeviceContext, 2>> deviceContexts;
+
+// Handle conversions; each returns null for a handle that is not a live one of its kind. A
+// lookup is an index into a table (SetPixel resolves its context once per pixel).
+inline DeviceContext* ToDc(HDC hdc) {
+  return deviceContexts.value.Find(reinterpret_cast<std::uintptr_t>(hdc));
+}
+inline GdiObject* ToObject(HGDIOBJ object) {
+  return gdiObjects.value.Find(reinterpret_cast<std::uintptr_t>(object));
+}
+inline Bitmap* ToBitmap(HGDIOBJ object) {
+  GdiObject* o = ToObject(object);
+  return o && o->kind == ObjectKind::Bitmap ? static_cast<Bitmap*>(o) : nullptr;
+}
+inline HGDIOBJ HandleOf(const GdiObject* object) {
+  return reinterpret_cast<HGDIOBJ>(object->handle);
+}
+inline HBITMAP BitmapHandle(const Bitmap* bitmap) {
+  return reinterpret_cast<HBITMAP>(bitmap->handle);
+}
 
 // The surface that a context draws on, or null (a screen context, a dead window).
 Surface* TargetSurface(DeviceContext* dc);
@@ -120,7 +140,9 @@ COLORREF ClassBackgroundColor(HBRUSH brush);
 int LiveObjectCount();
 int LiveContextCount();
 
+// A new bitmap with its handle (the caller owns it, to be deleted with DeleteObject).
 Bitmap* NewBitmap(int width, int height);
+// A new context with the stock objects selected, and its handle; FreeContext ends both.
 DeviceContext* NewContext(DcKind kind, HWND window);
 void FreeContext(DeviceContext* dc);
 

@@ -131,6 +131,26 @@ status=$?
 [ "$(cat "$work/full/out.bmp")" = old ] || fail "a failed write changed the existing output"
 [ "$(ls -A "$work/full")" = out.bmp ] || fail "a failed write left files behind: $(ls -A "$work/full")"
 
+# Targets a save refuses: each is left as it was, and the message says why.
+printf 'old' >"$work/twice.bmp"
+ln "$work/twice.bmp" "$work/twice-again.bmp"
+ln -s missing.bmp "$work/dangling.bmp"
+printf 'old' >"$work/locked.bmp"
+chmod 444 "$work/locked.bmp"
+while IFS='|' read -r target reason; do
+  run "$work/grid.dat" "$work/$target"
+  expect_status 1 "output $target"
+  expect_one_error_line "output $target"
+  [[ "$err" == *"$reason"* ]] || fail "output $target: the message does not say '$reason': $err"
+done <<EOF_REFUSED
+twice.bmp|names (hard links)
+dangling.bmp|link to a file that does not exist
+locked.bmp|read-only
+EOF_REFUSED
+[ "$(cat "$work/twice-again.bmp")" = old ] || fail "a hard-linked output was written"
+[ -L "$work/dangling.bmp" ] && [ ! -e "$work/missing.bmp" ] || fail "a dangling link was followed"
+[ "$(cat "$work/locked.bmp")" = old ] || fail "a read-only output was written"
+
 # Messages: each error one line, whatever the path holds, and naming what went wrong.
 run "$work/grid.dat" "$work/new"$'\n'"line/out.bmp"
 expect_status 1 "a folder name with a newline"

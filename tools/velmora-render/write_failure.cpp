@@ -48,12 +48,21 @@ std::string DescribeWriteFailure(const std::string& path, off_t pictureBytes) {
   if (volumeKnown && (volume.f_flag & ST_RDONLY))
     return what + "its folder is on a read-only file system; write it somewhere else";
   struct stat target {};
+  struct stat entry {};
+  if (::lstat(path.c_str(), &entry) == 0 && S_ISLNK(entry.st_mode) &&
+      ::stat(path.c_str(), &target) != 0)
+    return what + "it is a link to a file that does not exist; the link was left as it was";
   if (::stat(path.c_str(), &target) == 0) {
     if (S_ISDIR(target.st_mode)) return what + "it is a folder; give a file name";
     if (!S_ISREG(target.st_mode))
       return what + "it is not a regular file (a device or a pipe); give a file name";
     if (ReadOnly(path, target))
       return what + "the file is read-only; it was left as it was (make it writable first)";
+    // A save puts a new file in place, which would leave the file's other names on the old
+    // picture; it refuses instead.
+    if (target.st_nlink > 1)
+      return what + "the file has " + std::to_string(target.st_nlink) +
+             " names (hard links); it was left as it was (remove the other names first)";
   }
   if (::access(folder.c_str(), W_OK | X_OK) != 0)
     return what + "folder " + Quoted(folder) + " is not writable; nothing was written";

@@ -24,10 +24,13 @@ std::string FinalPathOf(HANDLE file) {
   return {};
 }
 
-}  // namespace
+// A file that another save renamed a new file over while we looked at it has no name left; its
+// successor under the same name is the one to look at.
+constexpr int kLookups = 8;
 
-int FindSaveTarget(const char* path, SaveTarget* target) {
+int LookAtSaveTarget(const char* path, SaveTarget* target, bool* replacedMeanwhile) {
   *target = SaveTarget();
+  *replacedMeanwhile = false;
   HANDLE file = OpenExisting(path, GENERIC_READ);
   const bool readable = file != INVALID_HANDLE_VALUE;
   // A file that we may write but not read still has attributes and a name to look at.
@@ -40,13 +43,20 @@ int FindSaveTarget(const char* path, SaveTarget* target) {
     target->path = path;
     return 1;
   }
+  // The name first, then the count of names: a file that still had a name after we took it
+  // was the file under that name.
+  std::string final = FinalPathOf(file);
   BY_HANDLE_FILE_INFORMATION info{};
+  const bool known = GetFileInformationByHandle(file, &info);
+  if (known && info.nNumberOfLinks == 0) {
+    CloseHandle(file);
+    *replacedMeanwhile = true;
+    return 0;
+  }
   const bool writable =
-      GetFileInformationByHandle(file, &info) &&
-      !(info.dwFileAttributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) &&
+      known && !(info.dwFileAttributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) &&
       info.nNumberOfLinks == 1;
-  std::string final = writable ? FinalPathOf(file) : std::string();
-  if (final.empty()) {
+  if (!writable || final.empty()) {
     CloseHandle(file);
     return 0;
   }
@@ -58,4 +68,13 @@ int FindSaveTarget(const char* path, SaveTarget* target) {
     CloseHandle(file);
   }
   return 1;
+}
+
+}  // namespace
+
+int FindSaveTarget(const char* path, SaveTarget* target) {
+  bool replacedMeanwhile = true;
+  for (int lookup = 0; lookup < kLookups && replacedMeanwhile; ++lookup)
+    if (LookAtSaveTarget(path, target, &replacedMeanwhile)) return 1;
+  return 0;
 }

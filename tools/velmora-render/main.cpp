@@ -89,6 +89,11 @@ int main(int argc, char** argv) {
         Report("the program did not render " + Quoted(jobs[i].input) +
                "; this is a fault in velmora-render");
         break;
+      case JobResult::NameTaken:
+        Report("cannot write " + Quoted(jobs[i].output) +
+               ": another program made a file of that name while the picture was being saved; "
+               "that file was left as it is");
+        break;
       case JobResult::NotWritten:
         Report(DescribeWriteFailure(jobs[i].output, options.large ? 1118454 : 721974));
         break;

@@ -1,5 +1,7 @@
 #include "session.h"
 
+#include <sys/stat.h>
+
 #include "canvas/app_state.h"
 #include "editor/cell_grid.h"
 #include "platform/clock.h"
@@ -80,6 +82,7 @@ class Player {
             continue;
           }
           renamesBefore_ = kernel::ReplacedFileCount();
+          outputExisted_ = Exists(jobs_[job_].output);
           headless::ScriptFileChoice(jobs_[job_].output);
           ++choosersAnswered_;
           *msg = Command(main, IDM_SAVE_ART, nullptr);
@@ -87,9 +90,13 @@ class Player {
           return true;
         case Step::Collect:
           // The save command renames at most one finished file into place: this job's picture.
-          Finish(kernel::ReplacedFileCount() > renamesBefore_ && ChooserAnswersUsed()
-                     ? JobResult::Written
-                     : JobResult::NotWritten);
+          // A save to a free name never replaces a file made there meanwhile.
+          if (kernel::ReplacedFileCount() > renamesBefore_ && ChooserAnswersUsed())
+            Finish(JobResult::Written);
+          else if (!outputExisted_ && Exists(jobs_[job_].output))
+            Finish(JobResult::NameTaken);
+          else
+            Finish(JobResult::NotWritten);
           continue;
       }
     }
@@ -116,6 +123,11 @@ class Player {
     return headless::FileChooserCalls().size() == choosersAnswered_;
   }
 
+  static bool Exists(const std::string& path) {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0;
+  }
+
   void Finish(JobResult result) {
     results_[job_++] = result;
     step_ = Step::Open;
@@ -129,6 +141,7 @@ class Player {
   std::size_t job_ = 0;
   std::size_t choosersAnswered_ = 0;
   std::uint64_t renamesBefore_ = 0;
+  bool outputExisted_ = false;
   Step step_ = Step::Toggle;
 };
 

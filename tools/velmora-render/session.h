@@ -18,6 +18,8 @@ enum class JobResult {
   NotLoaded,    // the program did not end up holding the checked grid (the input changed)
   NotRendered,  // the render command did not take effect; a fault
   NotWritten,   // the save command ran but put no file in place
+  NameTaken,    // the output did not exist when the save began, and another program made a
+                // file of that name before this one could take it; that file was left alone
 };
 
 // Starts the program once, sets the options, then for each job opens its input through the

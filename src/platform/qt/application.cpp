@@ -97,4 +97,5 @@ void NoteClientPainted() {
 // In the sanitizer build: libdbus keeps the buffers of Qt's bus connection for the life of the
 // process (only dbus_shutdown frees them, and nothing calls it); they are not leaks of this
 // program.
+extern "C" const char* __lsan_default_suppressions();
 extern "C" const char* __lsan_default_suppressions() { return "leak:libdbus-1.so\n"; }

@@ -19,6 +19,8 @@ packages=(
   wine wine64 fonts-wine zip
   # Clang and its libFuzzer runtime for the fuzz targets.
   clang libclang-rt-dev
+  # The formatting check of make test.
+  clang-format
 )
 
 missing=()

@@ -1,5 +1,6 @@
 #include "canvas/canvas.h"
 
+#include "canvas/drawing.h"
 #include "platform/true_color_bitmap.h"
 
 namespace {
@@ -26,4 +27,8 @@ void DestroyCanvas(HDC canvas) {
   DeleteDC(canvas);
   CanvasBitmap = nullptr;
   CanvasOldBitmap = nullptr;
+}
+
+void ClearCanvas(HDC canvas) {
+  DrawFilledRect(canvas, 0, 0, kFirstClearRight, kFirstClearBottom, 192, 192, 192);
 }

@@ -4,6 +4,7 @@
 #include <cassert>
 
 #include "canvas/app_state.h"
+#include "canvas/canvas_view.h"
 #include "canvas/drawing.h"
 #include "editor/depth_colors.h"
 
@@ -38,16 +39,8 @@ int ReadCellLevel(int column, int row) {
   return kNoLevel;
 }
 
-void ClearViewBackground(HDC windowSurface) {
-  constexpr int kViewTop = 56;
-  if (AppState.ClientHeight <= kViewTop) return;
-  DrawFilledRect(windowSurface, 0, kViewTop, AppState.ClientWidth, AppState.ClientHeight, 192, 192,
-                 192);
-}
-
 void ShowEditArea(HWND window) {
   HDC surface = GetDC(window);
-  BitBlt(surface, kEditAreaOriginX, kEditAreaOriginY, kEditAreaWidth, kEditAreaHeight,
-         AppState.Canvas, 0, 0, SRCCOPY);
+  CopyCanvasView(surface, 0, kEditAreaWidth, kEditAreaHeight);
   ReleaseDC(window, surface);
 }

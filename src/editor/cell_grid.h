@@ -12,10 +12,6 @@ constexpr int kFieldFirstColumn = 4;
 constexpr int kFieldLastColumn = 35;
 constexpr int kEditAreaWidth = 480;
 constexpr int kEditAreaHeight = 360;
-// Where the Canvas views appear in the client area: client (X, Y) lies over Canvas
-// (X - 8, Y - 58).
-constexpr int kEditAreaOriginX = 8;
-constexpr int kEditAreaOriginY = 58;
 // ReadCellLevel's answer for a centre colour that is no depth colour.
 constexpr int kNoLevel = -1;
 
@@ -25,10 +21,5 @@ void DrawEmptyGrid();
 void PaintCell(int x, int y, int level);
 // The level whose colour the cell's centre pixel holds, or kNoLevel.
 int ReadCellLevel(int column, int row);
-// Copies the 480 x 360 EditArea to the window at the EditArea origin.
+// Copies the 480 x 360 EditArea to the window at the view origin.
 void ShowEditArea(HWND window);
-// Fills the client area below the control rows (from row 56 down) with grey, as every view
-// change and repaint does before it shows a view. A client area no taller than the control
-// rows gets nothing: the rectangle rule would otherwise swap the corners and paint grey over
-// the controls and the palette bar.
-void ClearViewBackground(HDC windowSurface);

@@ -4,6 +4,7 @@
 
 #include "files/save_target.h"
 #include "files/temporary_file.h"
+#include "platform/path_names.h"
 
 int ReadWholeFile(const char* path, void* buffer, DWORD count) {
   HANDLE file =
@@ -17,25 +18,6 @@ int ReadWholeFile(const char* path, void* buffer, DWORD count) {
 }
 
 namespace {
-
-// The folder that will hold path: everything before its last slash ("/" for a file in the
-// root, "." for a bare name).
-std::string FolderOf(const std::string& path) {
-#ifdef _WIN32
-  // Windows separates with "\" as well, and a root keeps its separator ("C:\" is the root,
-  // "C:" the current folder of drive C). Byte 0x5C never occurs inside a multi-byte UTF-8
-  // character, so no name is cut in the middle.
-  const std::size_t separator = path.find_last_of("\\/");
-  if (separator == std::string::npos)
-    return path.size() >= 2 && path[1] == ':' ? path.substr(0, 2) : ".";
-  return path.substr(0, separator + 1);
-#else
-  const std::size_t slash = path.find_last_of('/');
-  if (slash == std::string::npos) return ".";
-  if (slash == 0) return "/";
-  return path.substr(0, slash);
-#endif
-}
 
 // Writes and flushes; 1 only when every byte is on disk.
 int Fill(HANDLE file, const void* buffer, DWORD count) {

@@ -1,4 +1,5 @@
-// What the shared raster core needs from the backend that it is linked with.
+// What each emulated backend hands the raster core (see raster/window_system.h; the backend's
+// raster_hookup.cpp hands these three), and what tests use to reach a window's pixels.
 #pragma once
 
 #include "platform/raster/surface.h"

@@ -77,12 +77,13 @@ typedef HINSTANCE HMODULE;
 #define IS_INTRESOURCE(p) ((reinterpret_cast<UINT_PTR>(p) >> 16) == 0)
 #define LOWORD(l) (static_cast<WORD>(static_cast<UINT_PTR>(l) & 0xffff))
 #define HIWORD(l) (static_cast<WORD>((static_cast<UINT_PTR>(l) >> 16) & 0xffff))
-#define MAKELONG(a, b) \
-  (static_cast<LONG>(static_cast<DWORD>(static_cast<WORD>(a)) | (static_cast<DWORD>(static_cast<WORD>(b)) << 16)))
+#define MAKELONG(a, b)                                          \
+  (static_cast<LONG>(static_cast<DWORD>(static_cast<WORD>(a)) | \
+                     (static_cast<DWORD>(static_cast<WORD>(b)) << 16)))
 #define MAKEWPARAM(l, h) (static_cast<WPARAM>(static_cast<DWORD>(MAKELONG(l, h))))
 #define MAKELPARAM(l, h) (static_cast<LPARAM>(static_cast<DWORD>(MAKELONG(l, h))))
 // Each component keeps only its low 8 bits: RGB(256, 0, 0) packs as 0.
-#define RGB(r, g, b)                                                                  \
+#define RGB(r, g, b)                                                                              \
   (static_cast<COLORREF>(static_cast<BYTE>(r) | (static_cast<DWORD>(static_cast<BYTE>(g)) << 8) | \
                          (static_cast<DWORD>(static_cast<BYTE>(b)) << 16)))
 #define GetRValue(c) (static_cast<BYTE>(c))
@@ -540,9 +541,8 @@ int WINAPI GetDIBits(HDC hdc, HBITMAP bitmap, UINT startScan, UINT scanLines, LP
                      BITMAPINFO* info, UINT usage);
 
 // kernel32: files and strings
-HANDLE WINAPI CreateFileA(LPCSTR path, DWORD access, DWORD shareMode,
-                          SECURITY_ATTRIBUTES* security, DWORD creation, DWORD flags,
-                          HANDLE templateFile);
+HANDLE WINAPI CreateFileA(LPCSTR path, DWORD access, DWORD shareMode, SECURITY_ATTRIBUTES* security,
+                          DWORD creation, DWORD flags, HANDLE templateFile);
 BOOL WINAPI ReadFile(HANDLE file, LPVOID buffer, DWORD toRead, LPDWORD read, void* overlapped);
 BOOL WINAPI WriteFile(HANDLE file, LPCVOID buffer, DWORD toWrite, LPDWORD written,
                       void* overlapped);

@@ -1,8 +1,8 @@
 #include "render/stereogram.h"
 
-
 #include "canvas/app_state.h"
 #include "canvas/canvas.h"
+#include "canvas/canvas_view.h"
 #include "canvas/drawing.h"
 #include "editor/cell_grid.h"
 #include "platform/clock.h"
@@ -19,20 +19,32 @@ constexpr int kStripHeight = 450;
 // level 0 copies dots onto equal dots and leaves the background flat.
 constexpr int kFarShift = kStripWidth / 2;
 constexpr int kGrey = 192;
+// The output cell: 12 pixels as in the grid, or 15 in the large size.
+constexpr int kNormalCell = 12;
+constexpr int kLargeCell = 15;
+// The grey rows under the cells that hold the markers when they are not inside the picture.
+constexpr int kMarkerBand = 16;
+// Each marker is a 4 x 8 blob; the pair spans the 80 columns of the strip.
+constexpr int kMarkerWidth = 4;
+constexpr int kMarkerHeight = 8;
+constexpr int kMarkerSpan = kStripWidth;
+
+int CellSizeFor(int largeSize) { return largeSize ? kLargeCell : kNormalCell; }
 
 struct ArtGeometry {
-  int cell;        // output cell size: 12, or 15 in the large size
-  int shownWidth;  // the block of the ArtArea that the window and the exports show
-  int shownHeight;
-  int markerTop;   // first row of both markers
-  int markerLeft;  // first column of the left marker; the right one ends 80 columns on
+  int cell;        // output cell size
+  int markerTop;   // first Canvas row of both markers
+  int markerLeft;  // first column of the left marker; the right one ends kMarkerSpan on
 };
 
 ArtGeometry GeometryFor(int largeSize, int markersInside) {
-  // Markers sit centred in the 16 grey rows under the picture, or at the picture's
-  // mid-height; either way their pair is centred on the shown block.
-  if (largeSize) return {15, 600, 466, markersInside ? 581 : 814, 260};
-  return {12, 480, 376, markersInside ? 536 : 724, 200};
+  // Markers sit centred in the grey band under the picture, or at the picture's mid-height;
+  // either way their pair is centred on the shown block.
+  const int cell = CellSizeFor(largeSize);
+  const int cellsHeight = kGridRows * cell;
+  const int markerMiddle = markersInside ? cellsHeight / 2 : cellsHeight + kMarkerBand / 2;
+  return {cell, kArtTop + markerMiddle - kMarkerHeight / 2,
+          ShownPictureSize(largeSize).width / 2 - kMarkerSpan / 2};
 }
 
 void DrawRandomStrip(HDC canvas, const DotPalette& palette, DotRandom& random) {
@@ -64,6 +76,11 @@ void ShiftCellBlocks(HDC canvas, int cell) {
 
 }  // namespace
 
+PictureSize ShownPictureSize(int largeSize) {
+  const int cell = CellSizeFor(largeSize);
+  return {kGridColumns * cell, kGridRows * cell + kMarkerBand};
+}
+
 void RenderStereogram(HWND window) {
   HDC canvas = AppState.Canvas;
   const LRESULT selection = SendMessageA(AppState.DotColorList, CB_GETCURSEL, 0, 0);
@@ -83,12 +100,13 @@ void RenderStereogram(HWND window) {
   ClearViewBackground(surface);
   // 4 x 8 blobs whose boxes together span exactly 80 columns: the strip width, the repeat
   // of the background, so the eyes fuse them when they fuse the picture's far plane.
-  DrawFilledEllipse(canvas, art.markerLeft, art.markerTop, art.markerLeft + 4, art.markerTop + 8, 0,
+  const int bottom = art.markerTop + kMarkerHeight;
+  DrawFilledEllipse(canvas, art.markerLeft, art.markerTop, art.markerLeft + kMarkerWidth, bottom, 0,
                     0, 0);
-  DrawFilledEllipse(canvas, art.markerLeft + 76, art.markerTop, art.markerLeft + 80,
-                    art.markerTop + 8, 0, 0, 0);
-  BitBlt(surface, kEditAreaOriginX, kEditAreaOriginY, art.shownWidth, art.shownHeight, canvas, 0,
-         kArtTop, SRCCOPY);
+  const int right = art.markerLeft + kMarkerSpan;
+  DrawFilledEllipse(canvas, right - kMarkerWidth, art.markerTop, right, bottom, 0, 0, 0);
+  const PictureSize shown = ShownPictureSize(AppState.LargeSize);
+  CopyCanvasView(surface, kArtTop, shown.width, shown.height);
   ReleaseDC(window, surface);
 
   AppState.ViewMode = VIEW_ART;

@@ -2,6 +2,7 @@
 
 #include "canvas/app_state.h"
 #include "canvas/canvas.h"
+#include "canvas/canvas_view.h"
 #include "canvas/drawing.h"
 #include "editor/cell_grid.h"
 #include "files/bitmap_export.h"
@@ -26,10 +27,6 @@ constexpr const char* kHelpNotice =
     "（実は間に合わなかっただけです！）\n"
     "使い方などはドキュメントファイルをご覧ください。";
 
-// The picture region as the option stands now, not as it stood when the picture was drawn.
-int ArtWidth() { return AppState.LargeSize ? 600 : 480; }
-int ArtHeight() { return AppState.LargeSize ? 466 : 376; }
-
 }  // namespace
 
 bool ConfirmDiscard(HWND window) {
@@ -44,8 +41,7 @@ bool ConfirmDiscard(HWND window) {
 void ShowEditView(HWND window) {
   HDC surface = GetDC(window);
   ClearViewBackground(surface);
-  BitBlt(surface, kEditAreaOriginX, kEditAreaOriginY, kEditAreaWidth, kEditAreaHeight,
-         AppState.Canvas, 0, 0, SRCCOPY);
+  CopyCanvasView(surface, 0, kEditAreaWidth, kEditAreaHeight);
   ReleaseDC(window, surface);
   AppState.ViewMode = VIEW_EDIT;
 }
@@ -91,12 +87,18 @@ LRESULT HandleCommand(HWND window, WPARAM wParam, LPARAM lParam) {
     case IDM_SAVE_DATA:
       SaveDepthData(window);
       return 0;
-    case IDM_SAVE_ART:
-      SaveArtBitmap(window, AppState.Canvas, 0, kArtTop, ArtWidth(), ArtHeight());
+    case IDM_SAVE_ART: {
+      // The picture region as the option stands now, not as it stood when the picture was
+      // drawn.
+      const PictureSize shown = ShownPictureSize(AppState.LargeSize);
+      SaveArtBitmap(window, AppState.Canvas, 0, kArtTop, shown.width, shown.height);
       return 0;
-    case IDM_COPY_ART:
-      CopyArtToClipboard(window, AppState.Canvas, 0, kArtTop, ArtWidth(), ArtHeight());
+    }
+    case IDM_COPY_ART: {
+      const PictureSize shown = ShownPictureSize(AppState.LargeSize);
+      CopyArtToClipboard(window, AppState.Canvas, 0, kArtTop, shown.width, shown.height);
       return 0;
+    }
     case IDM_HELP_CONTENTS:
       ShowHelpNotice(window);
       return 0;

@@ -2,10 +2,12 @@
 
 #include "canvas/app_state.h"
 #include "canvas/canvas.h"
+#include "canvas/canvas_view.h"
 #include "canvas/drawing.h"
 #include "editor/cell_grid.h"
 #include "editor/mouse_painting.h"
 #include "editor/palette_bar.h"
+#include "render/stereogram.h"
 #include "shell/commands.h"
 #include "shell/control_panel.h"
 
@@ -22,8 +24,7 @@ void CreateMainWindowContents(HWND window) {
 // must not repeat it, or they would wipe the painted cells and reset the user's dot colour.
 void FirstPaint() {
   FillDotColorList();
-  // Larger than the Canvas on purpose: clipping makes it cover exactly the whole surface.
-  DrawFilledRect(AppState.Canvas, 0, 0, 640, 1456, 192, 192, 192);
+  ClearCanvas(AppState.Canvas);
   DrawEmptyGrid();
   AppState.FirstPaintDone = 1;
 }
@@ -38,13 +39,12 @@ void Repaint(HWND window) {
   HDC surface = GetDC(window);
   DrawPaletteBar(window);
   ClearViewBackground(surface);
-  int width = kEditAreaWidth, height = kEditAreaHeight;
-  if (AppState.ViewMode != VIEW_EDIT) {
-    width = AppState.LargeSize ? 600 : 480;
-    height = AppState.LargeSize ? 466 : 376;
+  if (AppState.ViewMode == VIEW_EDIT) {
+    CopyCanvasView(surface, 0, kEditAreaWidth, kEditAreaHeight);
+  } else {
+    const PictureSize shown = ShownPictureSize(AppState.LargeSize);
+    CopyCanvasView(surface, kArtTop, shown.width, shown.height);
   }
-  BitBlt(surface, kEditAreaOriginX, kEditAreaOriginY, width, height, AppState.Canvas, 0,
-         AppState.ViewMode * kArtTop, SRCCOPY);
   ReleaseDC(window, surface);
 }
 

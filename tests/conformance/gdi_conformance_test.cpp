@@ -19,7 +19,7 @@ using PixelSet = std::set<std::pair<int, int>>;
 
 // A 32-bit memory surface cleared to black, as the Canvas is made.
 struct Surface {
-  Surface(int w, int h) : w(w), h(h), dc(CreateCompatibleDC(nullptr)) {
+  Surface(int width, int height) : w(width), h(height), dc(CreateCompatibleDC(nullptr)) {
     bitmap = CreateTrueColorBitmap(dc, w, h);
     old = SelectObject(dc, bitmap);
     Fill(0);

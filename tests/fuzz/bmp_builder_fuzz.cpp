@@ -10,6 +10,7 @@
 
 #include "files/bmp_file.h"
 #include "files/dib_capture.h"
+#include "fuzz/fuzz_target.h"
 
 namespace {
 

@@ -10,6 +10,7 @@
 #include "canvas/app_state.h"
 #include "editor/cell_grid.h"
 #include "files/depth_data_file.h"
+#include "fuzz/fuzz_target.h"
 #include "platform/headless/headless_file_dialogs.h"
 #include "support/program_window.h"
 #include "support/temp_folder.h"

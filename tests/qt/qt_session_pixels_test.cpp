@@ -27,10 +27,10 @@ void ExpectSamePixels(HWND hwnd, std::FILE* reference, int checkpoint) {
   int differing = 0, skipped = 0;
   for (int y = 0; y < got->height; ++y)
     for (int x = 0; x < got->width; ++x) {
-      const std::uint32_t reference = want[static_cast<size_t>(y) * got->width + x];
-      const std::uint32_t expected = reference == kUntouched ? 0xC8C8C8u : reference;
+      const std::uint32_t recorded = want[static_cast<size_t>(y) * got->width + x];
+      const std::uint32_t expected = recorded == kUntouched ? 0xC8C8C8u : recorded;
       const std::uint32_t actual = got->Row(y)[x] & 0xFFFFFFu;
-      if (reference == kSkipped)
+      if (recorded == kSkipped)
         ++skipped;
       else if (actual != expected && ++differing == 1)
         ADD_FAILURE() << "checkpoint " << checkpoint << ": first difference at (" << x << "," << y

@@ -37,9 +37,9 @@ HWND MakeProgramWindow() {
   HWND window = CreateWindowExA(0, "VelmoraTestWindow", "test", WS_OVERLAPPEDWINDOW, 60, 60, 504,
                                 486, nullptr, nullptr, nullptr, nullptr);
   ShowWindow(window, SW_SHOWNORMAL);
-  AppState.Canvas = CreateCanvas(window, 600, 826);
+  AppState.Canvas = CreateCanvas(window, kCanvasWidth, kCanvasHeight);
   SetInitialAppState();
-  DrawFilledRect(AppState.Canvas, 0, 0, 640, 1456, 192, 192, 192);
+  ClearCanvas(AppState.Canvas);
   DrawEmptyGrid();
   AppState.FirstPaintDone = 1;
   return window;

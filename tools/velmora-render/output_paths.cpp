@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "files/file_chooser.h"
+#include "platform/path_names.h"
 #include "quoted.h"
 
 namespace {
@@ -20,17 +21,6 @@ struct FileKey {
   std::string resolved;
 };
 
-std::string LastComponent(const std::string& path) {
-  const std::size_t slash = path.find_last_of('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-std::string FolderOf(const std::string& path) {
-  const std::size_t slash = path.find_last_of('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
-}
-
 FileKey KeyOf(const std::string& path) {
   FileKey key;
   struct stat info {};
@@ -41,7 +31,7 @@ FileKey KeyOf(const std::string& path) {
   }
   char resolved[PATH_MAX];
   if (::realpath(FolderOf(path).c_str(), resolved))
-    key.resolved = std::string(resolved) + "/" + LastComponent(path);
+    key.resolved = std::string(resolved) + "/" + NameOf(path);
   return key;
 }
 
@@ -58,7 +48,7 @@ bool ResolveOutputPaths(const RenderOptions& options, std::vector<std::string>* 
   std::vector<FileKey> inputKeys, outputKeys;
   for (std::size_t pair = 0; pair < options.PairCount(); ++pair) {
     const std::string& given = options.Output(pair);
-    const std::string last = LastComponent(given);
+    const std::string last = NameOf(given);
     if (given.empty()) {
       *error = "an output path is empty; give a file name such as picture.bmp";
       return false;

@@ -5,20 +5,10 @@
 #include <sys/statvfs.h>
 #include <unistd.h>
 
+#include "platform/path_names.h"
 #include "quoted.h"
 
 namespace {
-
-std::string FolderOf(const std::string& path) {
-  const std::size_t slash = path.find_last_of('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-std::string NameOf(const std::string& path) {
-  const std::size_t slash = path.find_last_of('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 // A file the user may not change: no write permission for this process, or, for root, whom
 // permissions do not stop, no write bit at all (as Windows' read-only attribute).

@@ -27,3 +27,6 @@ std::vector<MSG> ClickMessages(HWND control);
 bool PickListEntry(HWND comboBox, int index);
 
 }  // namespace headless
+
+// The window procedure of the built-in control classes.
+LRESULT CALLBACK HeadlessControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);

@@ -20,13 +20,12 @@
 #include "platform/module.h"
 #include "platform/raster/surface.h"
 #include "platform/win32.h"
+#include "platform/window_frame.h"
 
 namespace headless {
 
-// A top-level WS_OVERLAPPEDWINDOW of the outer size 504 x 486 gets this client area, the one
-// the desktop shows below its menu bar.
-constexpr int kFrameWidth = 8;
-constexpr int kFrameHeight = 46;
+using platform::kFrameHeight;
+using platform::kFrameWidth;
 
 struct Window {
   static constexpr std::uint32_t kMagic = 0x57494E44;  // "WIND"

@@ -8,6 +8,7 @@
 
 #include "platform/backend.h"
 #include "platform/headless/headless.h"
+#include "platform/headless/headless_controls.h"
 #include "platform/headless/headless_windows.h"
 #include "platform/module.h"
 #include "platform/window_records.h"
@@ -148,7 +149,6 @@ ATOM WINAPI RegisterClassExA(const WNDCLASSEXA* wc) {
 }
 
 // Built-in control classes answer their own messages; see controls.cpp.
-LRESULT CALLBACK HeadlessControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
 HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x,
                             int y, int width, int height, HWND parent, HMENU menu,

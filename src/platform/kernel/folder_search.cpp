@@ -14,10 +14,6 @@
 
 #include "platform/kernel/kernel_objects.h"
 
-namespace kernel {
-void FillFindData(const struct stat& info, bool readOnlyFileSystem, WIN32_FIND_DATAA* out);
-}  // namespace kernel
-
 using namespace kernel;
 
 namespace {
@@ -51,8 +47,7 @@ HANDLE WINAPI FindFirstFileA(LPCSTR path, WIN32_FIND_DATAA* out) {
     return INVALID_HANDLE_VALUE;
   }
   const std::string full(path);
-  const std::size_t slash = full.find_last_of('/');
-  const std::string pattern = slash == std::string::npos ? full : full.substr(slash + 1);
+  const std::string pattern = NameOf(full);
   DIR* folder = ::opendir(FolderOf(full).c_str());
   if (!folder) {
     FailErrno();

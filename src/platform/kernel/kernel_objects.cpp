@@ -80,13 +80,6 @@ BOOL Fail(DWORD error) {
 
 BOOL FailErrno() { return Fail(FromErrno(errno)); }
 
-std::string FolderOf(const std::string& path) {
-  const std::size_t slash = path.find_last_of('/');
-  if (slash == std::string::npos) return ".";
-  if (slash == 0) return "/";
-  return path.substr(0, slash);
-}
-
 int SyncFolder(const std::string& folder) {
   const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return errno == EACCES || errno == EPERM ? 0 : errno;

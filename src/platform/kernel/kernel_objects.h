@@ -3,10 +3,12 @@
 #pragma once
 
 #include <dirent.h>
+#include <sys/stat.h>
 #include <sys/types.h>
 
 #include <string>
 
+#include "platform/path_names.h"
 #include "platform/win32.h"
 
 namespace kernel {
@@ -49,13 +51,11 @@ Object* FindObject(HANDLE handle, ObjectKind kind);
 Object* RemoveObject(HANDLE handle);
 
 DWORD FromErrno(int error);
+// A folder entry as FindFirstFileA and FindNextFileA report it, from its stat record.
+void FillFindData(const struct stat& info, bool readOnlyFileSystem, WIN32_FIND_DATAA* out);
 void SetError(DWORD error);
 BOOL Fail(DWORD error);
 BOOL FailErrno();
-
-// The folder that holds path: everything before its last slash ("/" for a file in the root,
-// "." for a bare name).
-std::string FolderOf(const std::string& path);
 
 // Flushes a folder so that a name just added to it survives a crash. Returns 0, or the errno of
 // the failed fsync. A folder that this process may not open for reading cannot be flushed by

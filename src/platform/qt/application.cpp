@@ -4,13 +4,12 @@
 #include <QApplication>
 #include <QFont>
 #include <QKeyEvent>
-#include <QLibraryInfo>
 #include <QPointer>
-#include <QTranslator>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/qt/presentation.h"
 #include "platform/qt/qt_windows.h"
 
 namespace qtbackend {
@@ -50,10 +49,7 @@ QApplication* EnsureApplication() {
   // application is constructed, so it is switched off only afterwards.
   QCoreApplication::setAttribute(Qt::AA_CompressHighFrequencyEvents, false);
   app->setQuitOnLastWindowClosed(false);
-  auto* translator = new QTranslator(app);
-  if (translator->load(QLocale(QLocale::Japanese, QLocale::Japan), "qtbase", "_",
-                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-    QApplication::installTranslator(translator);
+  PresentAsOnWindows(app);
   return app;
 }
 
@@ -97,4 +93,5 @@ void NoteClientPainted() {
 // In the sanitizer build: libdbus keeps the buffers of Qt's bus connection for the life of the
 // process (only dbus_shutdown frees them, and nothing calls it); they are not leaks of this
 // program.
+extern "C" const char* __lsan_default_suppressions();
 extern "C" const char* __lsan_default_suppressions() { return "leak:libdbus-1.so\n"; }

@@ -26,6 +26,7 @@
 
 #include "platform/qt/file_icons.h"
 #include "platform/qt/file_names.h"
+#include "platform/qt/presentation.h"
 #include "platform/qt/qt_backend.h"
 #include "platform/qt/qt_windows.h"
 
@@ -220,6 +221,8 @@ BOOL RunChooser(OPENFILENAMEA* ofn, bool save) {
     }
   }
 
+  PlaceBesideOwner(&dialog, dialog.parentWidget());
+  ShowJapaneseDates(&dialog);
   int accepted;
   {
     ModalScope modal;

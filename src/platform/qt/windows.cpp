@@ -14,6 +14,7 @@
 #include "platform/qt/main_window.h"
 #include "platform/qt/qt_backend.h"
 #include "platform/qt/qt_windows.h"
+#include "platform/window_frame.h"
 #include "platform/window_records.h"
 
 namespace qtbackend {
@@ -28,11 +29,6 @@ State& S() {
   static State state;
   return state;
 }
-
-// A WS_OVERLAPPEDWINDOW of the outer size 504 x 486 has a client area of 496 x 440 below its
-// menu bar on the desktop the program was laid out for; the frame here keeps that client size.
-constexpr int kFrameWidth = 8;
-constexpr int kFrameHeight = 46;
 
 bool paintScheduled = false;
 
@@ -194,8 +190,10 @@ HWND WINAPI CreateWindowExA(DWORD, LPCSTR className, LPCSTR windowName, DWORD st
   frame->layout()->addWidget(client);
   BuildMenuBar(w, wc.hInstance ? wc.hInstance : instance, wc.lpszMenuName);
 
-  const int clientWidth = std::max(0, width == CW_USEDEFAULT ? 496 : width - kFrameWidth);
-  const int clientHeight = std::max(0, height == CW_USEDEFAULT ? 440 : height - kFrameHeight);
+  const int clientWidth = std::max(
+      0, width == CW_USEDEFAULT ? platform::kDefaultClientWidth : width - platform::kFrameWidth);
+  const int clientHeight = std::max(0, height == CW_USEDEFAULT ? platform::kDefaultClientHeight
+                                                               : height - platform::kFrameHeight);
   int menuHeight = 0;
   if (QWidget* bar = frame->layout()->menuBar()) {
     menuHeight = bar->heightForWidth(clientWidth);

@@ -2,14 +2,20 @@
 #include <cstring>
 #include <initializer_list>
 
-#include "platform/backend.h"
 #include "platform/raster/surface.h"
+#include "platform/raster/window_system.h"
 
 namespace raster {
 namespace {
 
 int liveObjects = 0;
 int liveContexts = 0;
+// Constant-initialised, so that a backend's static initialiser may hand its own at any time.
+constinit WindowSystem windowSystem{};
+
+Surface* WindowSurface(HWND window) {
+  return windowSystem.clientSurface ? windowSystem.clientSurface(window) : nullptr;
+}
 
 // Stock objects are never destroyed, not even when the process ends, so that their handles
 // stay good for as long as their table lasts.
@@ -98,7 +104,7 @@ Surface* TargetSurface(DeviceContext* dc) {
     case DcKind::Memory:
       return &dc->bitmap->surface;
     case DcKind::Window:
-      return backend::ClientSurface(dc->window);
+      return WindowSurface(dc->window);
     case DcKind::Screen:
       return nullptr;
   }
@@ -106,7 +112,12 @@ Surface* TargetSurface(DeviceContext* dc) {
 }
 
 void NoteDrawn(DeviceContext* dc) {
-  if (dc->kind == DcKind::Window) backend::ClientDrawn(dc->window);
+  if (dc->kind == DcKind::Window && windowSystem.clientDrawn) windowSystem.clientDrawn(dc->window);
+}
+
+bool HandWindowSystem(const WindowSystem& system) {
+  windowSystem = system;
+  return true;
 }
 
 int LiveObjectCount() { return liveObjects; }
@@ -169,7 +180,7 @@ BOOL WINAPI DeleteDC(HDC hdc) {
 
 HDC WINAPI GetDC(HWND hwnd) {
   if (!hwnd) return HandleOfContext(NewContext(DcKind::Screen, nullptr));
-  if (!backend::ClientSurface(hwnd)) return nullptr;
+  if (!WindowSurface(hwnd)) return nullptr;
   return HandleOfContext(NewContext(DcKind::Window, hwnd));
 }
 
@@ -300,9 +311,9 @@ BOOL WINAPI TextOutA(HDC hdc, int x, int y, LPCSTR text, int length) {
   DeviceContext* dc = ToDc(hdc);
   if (!dc || !text || length < 0) return FALSE;
   Surface* surface = TargetSurface(dc);
-  if (!surface) return FALSE;
-  backend::DrawText(*surface, dc->window, x, y, text, length, dc->font->logfont, dc->textColor,
-                    dc->bkMode);
+  if (!surface || !windowSystem.drawText) return FALSE;
+  windowSystem.drawText(*surface, dc->window, x, y, text, length, dc->font->logfont, dc->textColor,
+                        dc->bkMode);
   NoteDrawn(dc);
   return TRUE;
 }

@@ -128,7 +128,7 @@ inline HBITMAP BitmapHandle(const Bitmap* bitmap) {
 
 // The surface that a context draws on, or null (a screen context, a dead window).
 Surface* TargetSurface(DeviceContext* dc);
-// Tells the backend that a window context drew on its window's client area.
+// Tells the window system that a window context drew on its window's client area.
 void NoteDrawn(DeviceContext* dc);
 
 // The colour a window class's background brush paints: a brush of ours, or a classic system

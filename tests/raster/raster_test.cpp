@@ -17,7 +17,7 @@ using PixelSet = std::set<std::pair<int, int>>;
 
 // A memory surface cleared to black, with a bitmap of its own.
 struct MemorySurface {
-  MemorySurface(int w, int h) : w(w), h(h), dc(CreateCompatibleDC(nullptr)) {
+  MemorySurface(int width, int height) : w(width), h(height), dc(CreateCompatibleDC(nullptr)) {
     bitmap = CreateCompatibleBitmap(dc, w, h);
     old = SelectObject(dc, bitmap);
   }

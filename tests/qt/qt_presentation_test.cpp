@@ -1,0 +1,139 @@
+// How Qt's own widgets look to a user of the desktop program: the dot-colour list drops down
+// below its field, dialog buttons carry no icons, Qt's texts, dates and file types are Japanese
+// even where LANG names another language, and a dialog opens beside its owner.
+#include <stdlib.h>
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QDateTime>
+#include <QDialog>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFileSystemModel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeView>
+
+#include "files/file_chooser.h"
+#include "platform/qt/presentation.h"
+#include "qt/qt_harness.h"
+
+using namespace qt_harness;
+
+namespace {
+
+// The environment of a user whose LANG is not Japanese; set before the application exists.
+const bool kEnglishEnvironment = [] {
+  setenv("LANG", "C", 1);
+  setenv("LC_ALL", "C", 1);
+  return true;
+}();
+
+bool HasNonAscii(const QString& text) {
+  return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() > 0x7F; });
+}
+
+}  // namespace
+
+TEST(QtPresentation, TheDotColourListDropsDownBelowItsFieldLeavingTheMenuBarFree) {
+  HWND hwnd = MakeWindow();
+  auto* combo = qtbackend::FrameWidget(hwnd)->findChild<QComboBox*>();
+  ASSERT_NE(combo, nullptr);
+  combo->showPopup();
+  QWidget* popup = combo->view()->window();
+  ASSERT_TRUE(QTest::qWaitFor([popup] { return popup->isVisible(); }, 5000));
+  // Its top row may share the field's bottom row, as Win32's list does with its field's border.
+  const QPoint fieldBottomLeft = combo->mapToGlobal(QPoint(0, combo->height() - 1));
+  EXPECT_GE(popup->geometry().top(), fieldBottomLeft.y());
+  EXPECT_EQ(popup->geometry().left(), fieldBottomLeft.x());
+  combo->hidePopup();
+}
+
+TEST(QtPresentation, MessageBoxButtonsAreTextOnly) {
+  HWND hwnd = MakeWindow();
+  bool seen = false;
+  WhenModal<QMessageBox>([&](QMessageBox* box) {
+    seen = true;
+    ASSERT_EQ(box->buttons().size(), 2);
+    for (QAbstractButton* button : box->buttons())
+      EXPECT_TRUE(button->icon().isNull()) << button->text().toStdString();
+    box->button(QMessageBox::No)->click();
+  });
+  EXPECT_EQ(MessageBoxA(hwnd, "保存しますか", "Velmora", MB_ICONQUESTION | MB_YESNO), IDNO);
+  EXPECT_TRUE(seen);
+}
+
+TEST(QtPresentation, TheChooserIsJapaneseUnderAnEnglishLang) {
+  ASSERT_TRUE(kEnglishEnvironment);
+  HWND hwnd = MakeWindow();
+  QTemporaryDir folder;
+  const QString picture = folder.filePath("art.bmp");
+  (void)QFile(picture).open(QIODevice::WriteOnly);
+  const QDateTime modified = QFileInfo(picture).lastModified();
+  WhenModal<QFileDialog>([&](QFileDialog* d) {
+    d->setNameFilter("*");
+    d->setDirectory(folder.path());
+    auto* model = d->findChild<QFileSystemModel*>();
+    ASSERT_NE(model, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return model->index(picture).isValid(); }, 5000));
+    const QModelIndex row = model->index(picture);
+    // Qt's own words, its date format and the type's name are the Japanese ones.
+    EXPECT_TRUE(HasNonAscii(model->headerData(3, Qt::Horizontal).toString()));
+    auto* view = d->findChild<QTreeView*>("treeView");
+    auto* dates = dynamic_cast<qtbackend::JapaneseDateDelegate*>(view->itemDelegateForColumn(3));
+    ASSERT_NE(dates, nullptr);
+    EXPECT_EQ(dates->DateText(row.siblingAtColumn(3)),
+              QLocale(QLocale::Japanese, QLocale::Japan).toString(modified, QLocale::ShortFormat));
+    EXPECT_TRUE(HasNonAscii(model->data(row.siblingAtColumn(2)).toString()))
+        << model->data(row.siblingAtColumn(2)).toString().toStdString();
+    d->reject();
+  });
+  char path[kPathBufferBytes];
+  EXPECT_EQ(RunFileChooser(hwnd, ChooserMode::Open, kReadDataChooser, path), 0);
+}
+
+TEST(QtPresentation, ADialogOpensBesideItsOwnerOnTheSideWithRoom) {
+  MakeWindow();  // the application as the program makes it
+  const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+  QWidget owner;
+  owner.setGeometry(area.left() + 10, area.top() + 20, 200, 100);
+  owner.show();
+  for (bool ownerAtRightEdge : {false, true}) {
+    if (ownerAtRightEdge) owner.move(area.right() + 1 - owner.frameGeometry().width(), area.top());
+    QDialog dialog(&owner);
+    dialog.resize(150, 300);
+    qtbackend::PlaceBesideOwner(&dialog, &owner);
+    dialog.show();
+    const QRect frame = owner.frameGeometry();
+    if (ownerAtRightEdge)
+      EXPECT_EQ(dialog.frameGeometry().right() + 1, frame.left());
+    else
+      EXPECT_EQ(dialog.frameGeometry().left(), frame.right() + 1);
+    EXPECT_EQ(dialog.frameGeometry().top(), frame.top());
+    EXPECT_TRUE(area.contains(dialog.frameGeometry()));
+    dialog.hide();
+  }
+  // Wider than the room on the right but able to narrow: narrowed to fit there.
+  owner.move(area.left(), area.top());
+  QDialog narrowing(&owner);
+  narrowing.setMinimumWidth(100);
+  narrowing.resize(area.width(), 200);
+  qtbackend::PlaceBesideOwner(&narrowing, &owner);
+  narrowing.show();
+  EXPECT_EQ(narrowing.frameGeometry().left(), owner.frameGeometry().right() + 1);
+  EXPECT_TRUE(area.contains(narrowing.frameGeometry()));
+  narrowing.hide();
+  // Too wide for either side even at its narrowest: over the owner, and still on the screen.
+  owner.move(area.center().x() - 100, area.top());
+  QDialog wide(&owner);
+  wide.setMinimumWidth(area.width() - 50);
+  wide.resize(area.width() - 50, 200);
+  qtbackend::PlaceBesideOwner(&wide, &owner);
+  wide.show();
+  EXPECT_TRUE(area.contains(wide.frameGeometry()));
+  EXPECT_LT(wide.frameGeometry().left(), owner.frameGeometry().left());
+}

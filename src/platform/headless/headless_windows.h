@@ -20,13 +20,9 @@
 #include "platform/module.h"
 #include "platform/raster/surface.h"
 #include "platform/win32.h"
+#include "platform/wm/combo_list.h"
 
 namespace headless {
-
-// A top-level WS_OVERLAPPEDWINDOW of the outer size 504 x 486 gets this client area, the one
-// the desktop shows below its menu bar.
-constexpr int kFrameWidth = 8;
-constexpr int kFrameHeight = 46;
 
 struct Window {
   static constexpr std::uint32_t kMagic = 0x57494E44;  // "WIND"
@@ -45,12 +41,12 @@ struct Window {
   bool visible = false;
   bool needsPaint = false;
   bool needsErase = false;
+  bool destroying = false;  // DestroyWindow has begun
   raster::Surface client;
   // Child-control state, kept by the control classes.
   HFONT font = nullptr;
   int check = BST_UNCHECKED;
-  std::vector<std::string> entries;  // combo box entries, in the order added
-  int selection = CB_ERR;
+  wm::ComboList list;    // a combo box's entries and selection
   bool pressed = false;  // a button between the left button's press and release
 };
 

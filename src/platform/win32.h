@@ -77,12 +77,13 @@ typedef HINSTANCE HMODULE;
 #define IS_INTRESOURCE(p) ((reinterpret_cast<UINT_PTR>(p) >> 16) == 0)
 #define LOWORD(l) (static_cast<WORD>(static_cast<UINT_PTR>(l) & 0xffff))
 #define HIWORD(l) (static_cast<WORD>((static_cast<UINT_PTR>(l) >> 16) & 0xffff))
-#define MAKELONG(a, b) \
-  (static_cast<LONG>(static_cast<DWORD>(static_cast<WORD>(a)) | (static_cast<DWORD>(static_cast<WORD>(b)) << 16)))
+#define MAKELONG(a, b)                                          \
+  (static_cast<LONG>(static_cast<DWORD>(static_cast<WORD>(a)) | \
+                     (static_cast<DWORD>(static_cast<WORD>(b)) << 16)))
 #define MAKEWPARAM(l, h) (static_cast<WPARAM>(static_cast<DWORD>(MAKELONG(l, h))))
 #define MAKELPARAM(l, h) (static_cast<LPARAM>(static_cast<DWORD>(MAKELONG(l, h))))
 // Each component keeps only its low 8 bits: RGB(256, 0, 0) packs as 0.
-#define RGB(r, g, b)                                                                  \
+#define RGB(r, g, b)                                                                              \
   (static_cast<COLORREF>(static_cast<BYTE>(r) | (static_cast<DWORD>(static_cast<BYTE>(g)) << 8) | \
                          (static_cast<DWORD>(static_cast<BYTE>(b)) << 16)))
 #define GetRValue(c) (static_cast<BYTE>(c))
@@ -384,8 +385,6 @@ static_assert(sizeof(BITMAPFILEHEADER) == 14);
 #define BLACK_PEN 7
 #define SYSTEM_FONT 13
 #define DEFAULT_PALETTE 15
-#define BITSPIXEL 12
-#define PLANES 14
 
 // ---- Clipboard ------------------------------------------------------------------------------
 
@@ -470,7 +469,6 @@ BOOL WINAPI DestroyWindow(HWND hwnd);
 BOOL WINAPI ShowWindow(HWND hwnd, int cmdShow);
 BOOL WINAPI UpdateWindow(HWND hwnd);
 BOOL WINAPI InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase);
-BOOL WINAPI GetClientRect(HWND hwnd, RECT* rect);
 HWND WINAPI GetDlgItem(HWND parent, int id);
 LRESULT WINAPI DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 LRESULT WINAPI SendMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -502,7 +500,6 @@ BOOL WINAPI EndDialog(HWND dialog, INT_PTR result);
 BOOL WINAPI OpenClipboard(HWND owner);
 BOOL WINAPI EmptyClipboard();
 HANDLE WINAPI SetClipboardData(UINT format, HANDLE data);
-HANDLE WINAPI GetClipboardData(UINT format);
 BOOL WINAPI CloseClipboard();
 
 // comdlg32
@@ -517,7 +514,6 @@ HGDIOBJ WINAPI SelectObject(HDC hdc, HGDIOBJ object);
 BOOL WINAPI DeleteObject(HGDIOBJ object);
 HGDIOBJ WINAPI GetStockObject(int index);
 int WINAPI GetObjectA(HGDIOBJ object, int size, LPVOID out);
-int WINAPI GetDeviceCaps(HDC hdc, int index);
 HPEN WINAPI CreatePen(int style, int width, COLORREF color);
 HBRUSH WINAPI CreateSolidBrush(COLORREF color);
 HFONT WINAPI CreateFontIndirectA(const LOGFONTA* logfont);
@@ -540,9 +536,8 @@ int WINAPI GetDIBits(HDC hdc, HBITMAP bitmap, UINT startScan, UINT scanLines, LP
                      BITMAPINFO* info, UINT usage);
 
 // kernel32: files and strings
-HANDLE WINAPI CreateFileA(LPCSTR path, DWORD access, DWORD shareMode,
-                          SECURITY_ATTRIBUTES* security, DWORD creation, DWORD flags,
-                          HANDLE templateFile);
+HANDLE WINAPI CreateFileA(LPCSTR path, DWORD access, DWORD shareMode, SECURITY_ATTRIBUTES* security,
+                          DWORD creation, DWORD flags, HANDLE templateFile);
 BOOL WINAPI ReadFile(HANDLE file, LPVOID buffer, DWORD toRead, LPDWORD read, void* overlapped);
 BOOL WINAPI WriteFile(HANDLE file, LPCVOID buffer, DWORD toWrite, LPDWORD written,
                       void* overlapped);
@@ -562,10 +557,7 @@ BOOL WINAPI FindClose(HANDLE search);
 DWORD WINAPI GetCurrentProcessId();
 HANDLE WINAPI OpenProcess(DWORD access, BOOL inheritHandle, DWORD processId);
 BOOL WINAPI GetExitCodeProcess(HANDLE process, LPDWORD exitCode);
-void WINAPI SetLastError(DWORD error);
 LPSTR WINAPI lstrcpyA(LPSTR dest, LPCSTR source);
-LPSTR WINAPI lstrcatA(LPSTR dest, LPCSTR source);
-int WINAPI lstrlenA(LPCSTR text);
 DWORD WINAPI GetLastError();
 
 #endif  // _WIN32

@@ -55,7 +55,6 @@ BOOL RunChooser(OPENFILENAMEA* ofn, bool save) {
 }  // namespace
 
 void ScriptFileChoice(const std::string& path) { S().answers.emplace_back(path); }
-void ScriptFileCancel() { S().answers.emplace_back(std::nullopt); }
 const std::vector<FileChooserCall>& FileChooserCalls() { return S().calls; }
 
 }  // namespace headless

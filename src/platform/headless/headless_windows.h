@@ -1,7 +1,7 @@
 // Headless windows: records of the windows the program creates, with their client pixels,
 // and the message queue.
 //
-// Implements: window classes (with the class menu and background), top-level and child
+// Implements: window records of the shared classes (with their background), top-level and child
 // windows, SendMessageA, PostMessageA, the message loop functions (GetMessageA also makes the
 // WM_PAINT of a window whose client area waits to be painted, as Windows does once the queue is
 // empty), BeginPaint/EndPaint with the background erase through WM_ERASEBKGND, the default
@@ -36,8 +36,6 @@ struct Window {
   int id = 0;  // child identifier
   HINSTANCE instance = nullptr;
   WNDPROC proc = nullptr;
-  HMENU menu = nullptr;
-  LPCSTR classMenuName = nullptr;  // the class's menu, which every window of the class shows
   bool visible = false;
   bool needsPaint = false;
   bool needsErase = false;
@@ -68,8 +66,6 @@ const std::vector<MSG>& QueuedMessages();
 // WM_QUIT): a scripted session that runs out of input then ends the way a user would end it.
 void SetInputSource(std::function<bool(MSG* msg)> source);
 
-// The menu resource a top-level window shows (its class menu), or null.
-const MenuResource* MenuOf(HWND window);
 // The record a class was registered with, or null.
 const WNDCLASSEXA* RegisteredClass(const char* className);
 

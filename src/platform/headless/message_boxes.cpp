@@ -23,7 +23,6 @@ const bool registered = (OnReset([] { S() = State(); }), true);
 }  // namespace
 
 const std::vector<MessageBoxCall>& MessageBoxCalls() { return S().calls; }
-void ClearMessageBoxCalls() { S().calls.clear(); }
 
 void ScriptMessageBoxAnswers(std::vector<int> answers) { S().answers.Script(answers); }
 

@@ -78,12 +78,6 @@ const std::vector<DeliveredMessage>& DeliveredMessages() { return S().delivered;
 void ClearDeliveredMessages() { S().delivered.clear(); }
 const std::vector<DeliveredMessage>& DefaultHandledMessages() { return S().defaulted; }
 
-const MenuResource* MenuOf(HWND hwnd) {
-  Window* w = ToWindow(hwnd);
-  if (!w || w->parent || !w->classMenuName) return nullptr;
-  return FindMenuResource(w->instance, w->classMenuName);
-}
-
 const WNDCLASSEXA* RegisteredClass(const char* className) { return wm::FindClass(className); }
 
 void ResizeClient(HWND hwnd, int width, int height) {
@@ -184,8 +178,6 @@ HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, 
   }
   if (const WNDCLASSEXA* cls = wm::FindClass(className)) {
     w->proc = cls->lpfnWndProc;
-    w->menu = menu;
-    if (!(style & WS_CHILD) && !menu) w->classMenuName = cls->lpszMenuName;
   } else if (style & WS_CHILD) {
     w->proc = HeadlessControlProc;
   } else {

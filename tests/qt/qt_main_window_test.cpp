@@ -179,6 +179,31 @@ TEST(MainWindow, CloseBoxOnlyAsksAndCopiedBitmapsReachTheClipboard) {
   EXPECT_EQ(image.pixel(6, 2), qRgb(10, 20, 50));
 }
 
+// Minimised, the window reports a zero client area; restored, its own size again, and it is
+// repainted whole, since nothing of it was kept while it was away.
+TEST(MainWindow, MinimiseReportsZeroAndRestoreReportsTheClientSizeAndRepaints) {
+  HWND hwnd = MakeWindow();
+  QWidget* frame = qtbackend::FrameWidget(hwnd);
+  const QSize client = qtbackend::ClientWidget(hwnd)->size();
+  const auto sizes = [] {
+    std::vector<std::tuple<WPARAM, int, int>> out;
+    for (const MSG& m : Log)
+      if (m.message == WM_SIZE) out.emplace_back(m.wParam, LOWORD(m.lParam), HIWORD(m.lParam));
+    return out;
+  };
+  Log.clear();
+  frame->setWindowState(Qt::WindowMinimized);
+  ASSERT_TRUE(Pump(hwnd));
+  EXPECT_EQ(sizes(), (std::vector<std::tuple<WPARAM, int, int>>{{1 /* SIZE_MINIMIZED */, 0, 0}}));
+  Log.clear();
+  frame->setWindowState(Qt::WindowNoState);
+  ASSERT_TRUE(Pump(hwnd));
+  EXPECT_EQ(sizes(), (std::vector<std::tuple<WPARAM, int, int>>{
+                         {0 /* SIZE_RESTORED */, client.width(), client.height()}}));
+  EXPECT_EQ(client, QSize(496, 440));
+  EXPECT_EQ(Count(WM_PAINT), 1);
+}
+
 // A window is never larger than its desktop, however it is resized, and its pixel buffer follows
 // it. Where the client reaches beyond a buffer that could not grow, it shows the buffer's last
 // column and row continued, as the program's lines and grey run on to the edges.

@@ -385,8 +385,6 @@ static_assert(sizeof(BITMAPFILEHEADER) == 14);
 #define BLACK_PEN 7
 #define SYSTEM_FONT 13
 #define DEFAULT_PALETTE 15
-#define BITSPIXEL 12
-#define PLANES 14
 
 // ---- Clipboard ------------------------------------------------------------------------------
 
@@ -471,7 +469,6 @@ BOOL WINAPI DestroyWindow(HWND hwnd);
 BOOL WINAPI ShowWindow(HWND hwnd, int cmdShow);
 BOOL WINAPI UpdateWindow(HWND hwnd);
 BOOL WINAPI InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase);
-BOOL WINAPI GetClientRect(HWND hwnd, RECT* rect);
 HWND WINAPI GetDlgItem(HWND parent, int id);
 LRESULT WINAPI DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 LRESULT WINAPI SendMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -503,7 +500,6 @@ BOOL WINAPI EndDialog(HWND dialog, INT_PTR result);
 BOOL WINAPI OpenClipboard(HWND owner);
 BOOL WINAPI EmptyClipboard();
 HANDLE WINAPI SetClipboardData(UINT format, HANDLE data);
-HANDLE WINAPI GetClipboardData(UINT format);
 BOOL WINAPI CloseClipboard();
 
 // comdlg32
@@ -518,7 +514,6 @@ HGDIOBJ WINAPI SelectObject(HDC hdc, HGDIOBJ object);
 BOOL WINAPI DeleteObject(HGDIOBJ object);
 HGDIOBJ WINAPI GetStockObject(int index);
 int WINAPI GetObjectA(HGDIOBJ object, int size, LPVOID out);
-int WINAPI GetDeviceCaps(HDC hdc, int index);
 HPEN WINAPI CreatePen(int style, int width, COLORREF color);
 HBRUSH WINAPI CreateSolidBrush(COLORREF color);
 HFONT WINAPI CreateFontIndirectA(const LOGFONTA* logfont);
@@ -562,10 +557,7 @@ BOOL WINAPI FindClose(HANDLE search);
 DWORD WINAPI GetCurrentProcessId();
 HANDLE WINAPI OpenProcess(DWORD access, BOOL inheritHandle, DWORD processId);
 BOOL WINAPI GetExitCodeProcess(HANDLE process, LPDWORD exitCode);
-void WINAPI SetLastError(DWORD error);
 LPSTR WINAPI lstrcpyA(LPSTR dest, LPCSTR source);
-LPSTR WINAPI lstrcatA(LPSTR dest, LPCSTR source);
-int WINAPI lstrlenA(LPCSTR text);
 DWORD WINAPI GetLastError();
 
 #endif  // _WIN32

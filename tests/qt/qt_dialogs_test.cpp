@@ -138,6 +138,34 @@ TEST(FileChooser, OpenShowsTitleFiltersAndInitialNameAndMatchesRegardlessOfCaseA
   EXPECT_EQ(QString::fromUtf8(path), folder.filePath("grid"));
 }
 
+// A typed name with wildcards filters the list instead of being chosen; a path whose folder is
+// not there is refused with a warning, and the chooser stays open for another try.
+TEST(FileChooser, TypedWildcardsFilterTheListAndAMissingFolderIsRefusedWithAWarning) {
+  HWND hwnd = MakeWindow();
+  QTemporaryDir folder;
+  for (const char* name : {"grid.dat", "art.bmp", "photo.BMP"})
+    (void)QFile(folder.filePath(name)).open(QIODevice::WriteOnly);
+  bool warned = false;
+  WhenModal<QFileDialog>([&](QFileDialog* d) {
+    d->setDirectory(folder.path());
+    EXPECT_EQ(Listed(d, 1), QStringList({"grid.dat"}));
+    TypeAndAccept(d, "*.bmp");
+    EXPECT_TRUE(d->isVisible());
+    EXPECT_EQ(Listed(d, 2), QStringList({"art.bmp", "photo.BMP"}));
+    WhenModal<QMessageBox>([&](QMessageBox* box) {
+      warned = box->text().contains(QString::fromUtf8("パスが存在しません"));
+      box->accept();
+    });
+    TypeAndAccept(d, folder.filePath("missing/grid.dat"));
+    EXPECT_TRUE(d->isVisible());
+    TypeAndAccept(d, "art.bmp");
+  });
+  char path[kPathBufferBytes];
+  ASSERT_EQ(RunFileChooser(hwnd, ChooserMode::Open, kReadDataChooser, path), 1);
+  EXPECT_TRUE(warned);
+  EXPECT_EQ(QString::fromUtf8(path), folder.filePath("art.bmp"));
+}
+
 TEST(FileChooser, SaveReplacesAnExistingFileWithoutAQuestion) {
   HWND hwnd = MakeWindow();
   QTemporaryDir folder;

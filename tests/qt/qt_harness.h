@@ -92,7 +92,8 @@ inline bool Pump(HWND hwnd) {
       UpdateWindow(hwnd);
       return true;
     }
-    if (!TranslateAcceleratorA(m.hwnd, accelerators, &m)) DispatchMessageA(&m);
+    // As the program does: the commands go to the main window, whichever control had the focus.
+    if (!TranslateAcceleratorA(hwnd, accelerators, &m)) DispatchMessageA(&m);
   }
   return false;
 }

@@ -1,11 +1,13 @@
 // The main window on Qt, driven through its real widgets: pointer input, control clicks and picks,
 // accelerators, the menu bar, the close box and the clipboard, as the messages the program's loop
 // takes.
+#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QTest>
 
@@ -66,6 +68,34 @@ TEST(Input, DragsArriveInClientCoordinatesWithButtonFlagsAndPackedNegatives) {
                                 {WM_LBUTTONUP, 0, 65531, 90},
                                 {WM_RBUTTONDOWN, MK_RBUTTON, 100, 200},
                                 {WM_RBUTTONUP, 0, 100, 200}}));
+}
+
+// The class has no CS_DBLCLKS: a double click paints as two clicks, with no double-click message
+// and no press lost or doubled, whether Qt delivers the second press before its double-click
+// event (as from X11) or only the double-click event.
+TEST(Input, ADoubleClickWithoutCsDblclksIsTwoClicks) {
+  HWND hwnd = MakeWindow();
+  QWidget* client = qtbackend::ClientWidget(hwnd);
+  const auto doubleClick = [client](Qt::MouseButton button, bool secondPress) {
+    const QPoint at(30, 80);
+    QTest::mouseClick(client, button, {}, at);
+    if (secondPress) QTest::mousePress(client, button, {}, at);
+    QMouseEvent event(QEvent::MouseButtonDblClick, at, client->mapToGlobal(at), button, button, {});
+    QApplication::sendEvent(client, &event);
+    QTest::mouseRelease(client, button, {}, at);
+  };
+  for (bool secondPress : {true, false}) {
+    Log.clear();
+    doubleClick(Qt::LeftButton, secondPress);
+    doubleClick(Qt::RightButton, secondPress);
+    ASSERT_TRUE(Pump(hwnd));
+    std::vector<UINT> got;
+    for (const MSG& m : Log)
+      if (m.message > WM_MOUSEMOVE && m.message <= WM_RBUTTONDBLCLK) got.push_back(m.message);
+    EXPECT_EQ(got, (std::vector<UINT>{WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDOWN, WM_LBUTTONUP,
+                                      WM_RBUTTONDOWN, WM_RBUTTONUP, WM_RBUTTONDOWN, WM_RBUTTONUP}))
+        << "second press delivered: " << secondPress;
+  }
 }
 
 // Controls report only what the user did and leave their state to the program; the accelerators
@@ -147,6 +177,31 @@ TEST(MainWindow, CloseBoxOnlyAsksAndCopiedBitmapsReachTheClipboard) {
   ASSERT_EQ(image.size(), QSize(7, 3));
   EXPECT_EQ(image.pixel(0, 0), qRgb(10, 20, 30));
   EXPECT_EQ(image.pixel(6, 2), qRgb(10, 20, 50));
+}
+
+// Minimised, the window reports a zero client area; restored, its own size again, and it is
+// repainted whole, since nothing of it was kept while it was away.
+TEST(MainWindow, MinimiseReportsZeroAndRestoreReportsTheClientSizeAndRepaints) {
+  HWND hwnd = MakeWindow();
+  QWidget* frame = qtbackend::FrameWidget(hwnd);
+  const QSize client = qtbackend::ClientWidget(hwnd)->size();
+  const auto sizes = [] {
+    std::vector<std::tuple<WPARAM, int, int>> out;
+    for (const MSG& m : Log)
+      if (m.message == WM_SIZE) out.emplace_back(m.wParam, LOWORD(m.lParam), HIWORD(m.lParam));
+    return out;
+  };
+  Log.clear();
+  frame->setWindowState(Qt::WindowMinimized);
+  ASSERT_TRUE(Pump(hwnd));
+  EXPECT_EQ(sizes(), (std::vector<std::tuple<WPARAM, int, int>>{{1 /* SIZE_MINIMIZED */, 0, 0}}));
+  Log.clear();
+  frame->setWindowState(Qt::WindowNoState);
+  ASSERT_TRUE(Pump(hwnd));
+  EXPECT_EQ(sizes(), (std::vector<std::tuple<WPARAM, int, int>>{
+                         {0 /* SIZE_RESTORED */, client.width(), client.height()}}));
+  EXPECT_EQ(client, QSize(496, 440));
+  EXPECT_EQ(Count(WM_PAINT), 1);
 }
 
 // A window is never larger than its desktop, however it is resized, and its pixel buffer follows

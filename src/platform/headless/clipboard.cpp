@@ -32,7 +32,6 @@ const bool registered = (OnReset([] {
 }  // namespace
 
 HBITMAP ClipboardBitmap() { return S().bitmap; }
-HWND ClipboardOwner() { return S().owner; }
 void HoldClipboardElsewhere(bool held) { S().heldElsewhere = held; }
 
 }  // namespace headless
@@ -59,11 +58,6 @@ HANDLE WINAPI SetClipboardData(UINT format, HANDLE data) {
   if (data != S().bitmap) headless::DropBitmap();
   S().bitmap = static_cast<HBITMAP>(data);
   return data;
-}
-
-HANDLE WINAPI GetClipboardData(UINT format) {
-  if (!S().open || format != CF_BITMAP) return nullptr;
-  return S().bitmap;
 }
 
 BOOL WINAPI CloseClipboard() {

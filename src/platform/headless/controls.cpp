@@ -1,7 +1,5 @@
 // Headless backend, child controls. See headless_controls.h for what it stands in for. Each
 // control keeps its state in its window record and answers the messages the program sends it.
-#include <cstring>
-
 #include "platform/headless/headless_controls.h"
 #include "platform/headless/headless_windows.h"
 
@@ -41,11 +39,8 @@ std::vector<MSG> ClickMessages(HWND control) {
 
 bool PickListEntry(HWND comboBox, int index) {
   Window* w = ToWindow(comboBox);
-  if (!w || w->className != "COMBOBOX" || index < 0 || index >= static_cast<int>(w->entries.size()))
-    return false;
-  const bool changed = w->selection != index;
-  w->selection = index;
-  if (changed && w->parent) Notify(w, CBN_SELCHANGE);
+  if (!w || w->className != "COMBOBOX" || !wm::PickEntry(w->list, index)) return false;
+  if (w->parent) Notify(w, CBN_SELCHANGE);
   return true;
 }
 
@@ -54,6 +49,9 @@ bool PickListEntry(HWND comboBox, int index) {
 LRESULT CALLBACK HeadlessControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   Window* w = ToWindow(hwnd);
   if (!w) return 0;
+  if (LRESULT result;
+      w->className == "COMBOBOX" && wm::AnswerComboMessage(w->list, msg, wParam, lParam, &result))
+    return result;
   switch (msg) {
     case WM_LBUTTONDOWN:
       if (IsButton(w)) w->pressed = true;
@@ -72,30 +70,6 @@ LRESULT CALLBACK HeadlessControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
       return 0;
     case BM_GETCHECK:
       return w->className == "BUTTON" ? w->check : 0;
-    case CB_ADDSTRING:
-      if (w->className != "COMBOBOX" || !lParam) return CB_ERR;
-      w->entries.emplace_back(reinterpret_cast<const char*>(lParam));
-      return static_cast<LRESULT>(w->entries.size() - 1);
-    case CB_GETCOUNT:
-      return w->className == "COMBOBOX" ? static_cast<LRESULT>(w->entries.size()) : CB_ERR;
-    case CB_SETCURSEL:
-      if (w->className != "COMBOBOX") return CB_ERR;
-      if (wParam >= w->entries.size()) {
-        w->selection = CB_ERR;
-        return CB_ERR;
-      }
-      w->selection = static_cast<int>(wParam);
-      return w->selection;
-    case CB_GETCURSEL:
-      return w->className == "COMBOBOX" ? w->selection : CB_ERR;
-    case CB_GETLBTEXTLEN:
-      if (w->className != "COMBOBOX" || wParam >= w->entries.size()) return CB_ERR;
-      return static_cast<LRESULT>(w->entries[wParam].size());
-    case CB_GETLBTEXT:
-      if (w->className != "COMBOBOX" || wParam >= w->entries.size() || !lParam) return CB_ERR;
-      std::memcpy(reinterpret_cast<char*>(lParam), w->entries[wParam].c_str(),
-                  w->entries[wParam].size() + 1);
-      return static_cast<LRESULT>(w->entries[wParam].size());
     default:
       return 0;
   }

@@ -111,12 +111,6 @@ DialogAction NextAction(const DialogCall& call) {
 
 const std::vector<DialogCall>& DialogCalls() { return S().calls; }
 
-const DialogCall* OpenDialog() {
-  return S().open.empty() ? nullptr : &S().calls[S().open.back()->call];
-}
-
-void ScriptDialogActions(std::vector<DialogAction> actions) { S().actions.Script(actions); }
-
 void SetDialogResponder(std::function<DialogAction(const DialogCall&)> responder) {
   S().actions.SetResponder(std::move(responder));
 }

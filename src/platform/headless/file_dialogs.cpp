@@ -5,6 +5,7 @@
 
 #include "platform/headless/headless.h"
 #include "platform/headless/headless_file_dialogs.h"
+#include "platform/wm/chosen_file.h"
 
 namespace headless {
 namespace {
@@ -47,27 +48,13 @@ BOOL RunChooser(OPENFILENAMEA* ofn, bool save) {
     answer = S().answers.front();
     S().answers.pop_front();
   }
-  if (!answer || !ofn->lpstrFile || answer->size() + 1 > ofn->nMaxFile) return FALSE;
-
-  std::memcpy(ofn->lpstrFile, answer->c_str(), answer->size() + 1);
-  const std::size_t slash = answer->find_last_of('/');
-  const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
-  const std::size_t dot = answer->find_last_of('.');
-  ofn->nFileOffset = static_cast<WORD>(nameStart);
-  ofn->nFileExtension =
-      static_cast<WORD>(dot == std::string::npos || dot < nameStart ? answer->size() : dot + 1);
-  if (ofn->lpstrFileTitle && ofn->nMaxFileTitle > 0) {
-    const std::string name = answer->substr(nameStart);
-    if (name.size() + 1 <= ofn->nMaxFileTitle)
-      std::memcpy(ofn->lpstrFileTitle, name.c_str(), name.size() + 1);
-  }
-  return TRUE;
+  if (!answer) return FALSE;
+  return wm::FillChosenFile(ofn, *answer);
 }
 
 }  // namespace
 
 void ScriptFileChoice(const std::string& path) { S().answers.emplace_back(path); }
-void ScriptFileCancel() { S().answers.emplace_back(std::nullopt); }
 const std::vector<FileChooserCall>& FileChooserCalls() { return S().calls; }
 
 }  // namespace headless

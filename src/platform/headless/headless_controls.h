@@ -22,7 +22,8 @@ bool ClickControl(HWND control);
 // release), for an input source that plays a user session.
 std::vector<MSG> ClickMessages(HWND control);
 // The user opens the drop-down list and picks entry `index`: the selection becomes `index`
-// and, when it changed, the parent gets WM_COMMAND (MAKEWPARAM(id, CBN_SELCHANGE), the list).
+// and the parent gets WM_COMMAND (MAKEWPARAM(id, CBN_SELCHANGE), the list), the same entry
+// picked again included, as the list box reports every pick.
 // Returns false, changing nothing, when `index` is not an entry.
 bool PickListEntry(HWND comboBox, int index);
 

@@ -60,11 +60,7 @@ struct DialogCall {
 
 // Every DialogBoxParamA call, in order.
 const std::vector<DialogCall>& DialogCalls();
-// The dialog that is open now (innermost), or null.
-const DialogCall* OpenDialog();
 
-// Actions for the next dialogs, first in first out.
-void ScriptDialogActions(std::vector<DialogAction> actions);
 // Asked for the next action when no scripted one is left.
 void SetDialogResponder(std::function<DialogAction(const DialogCall&)> responder);
 

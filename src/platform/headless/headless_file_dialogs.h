@@ -1,11 +1,11 @@
 // Headless file choosers: GetOpenFileNameA and GetSaveFileNameA answer from a script and
 // record what they were asked.
 //
-// Implements: the scripted answer (a path, or a cancel; a chooser with no answer scripted
-// cancels), the path written to lpstrFile, the file name part to lpstrFileTitle, nFileOffset
-// and nFileExtension, and a failure when the path does not fit nMaxFile.
-// Does not implement: the flags (OFN_PATHMUSTEXIST is not checked: a test may answer with any
-// path), filters, the read-only check box, hooks and templates.
+// Implements: the scripted answer (a path; a chooser with no answer scripted cancels), the path
+// written to lpstrFile, the file name part to lpstrFileTitle, nFileOffset and nFileExtension, and a
+// failure when the path does not fit nMaxFile. Does not implement: the flags (OFN_PATHMUSTEXIST is
+// not checked: a test may answer with any path), filters, the read-only check box, hooks and
+// templates.
 #pragma once
 
 #include <string>
@@ -17,7 +17,6 @@ namespace headless {
 
 // The answer of the next chooser; answers are used in the order scripted.
 void ScriptFileChoice(const std::string& path);
-void ScriptFileCancel();
 
 struct FileChooserCall {
   bool save;                 // GetSaveFileNameA, else GetOpenFileNameA

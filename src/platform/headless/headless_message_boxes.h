@@ -30,7 +30,6 @@ struct MessageBoxCall {
 
 // Every MessageBoxA call, in order.
 const std::vector<MessageBoxCall>& MessageBoxCalls();
-void ClearMessageBoxCalls();
 
 // Answers given to the next boxes, first in first out.
 void ScriptMessageBoxAnswers(std::vector<int> answers);

@@ -1,7 +1,7 @@
 // Headless windows: records of the windows the program creates, with their client pixels,
 // and the message queue.
 //
-// Implements: window classes (with the class menu and background), top-level and child
+// Implements: window records of the shared classes (with their background), top-level and child
 // windows, SendMessageA, PostMessageA, the message loop functions (GetMessageA also makes the
 // WM_PAINT of a window whose client area waits to be painted, as Windows does once the queue is
 // empty), BeginPaint/EndPaint with the background erase through WM_ERASEBKGND, the default
@@ -20,12 +20,9 @@
 #include "platform/module.h"
 #include "platform/raster/surface.h"
 #include "platform/win32.h"
-#include "platform/window_frame.h"
+#include "platform/wm/combo_list.h"
 
 namespace headless {
-
-using platform::kFrameHeight;
-using platform::kFrameWidth;
 
 struct Window {
   static constexpr std::uint32_t kMagic = 0x57494E44;  // "WIND"
@@ -39,17 +36,15 @@ struct Window {
   int id = 0;  // child identifier
   HINSTANCE instance = nullptr;
   WNDPROC proc = nullptr;
-  HMENU menu = nullptr;
-  LPCSTR classMenuName = nullptr;  // the class's menu, which every window of the class shows
   bool visible = false;
   bool needsPaint = false;
   bool needsErase = false;
+  bool destroying = false;  // DestroyWindow has begun
   raster::Surface client;
   // Child-control state, kept by the control classes.
   HFONT font = nullptr;
   int check = BST_UNCHECKED;
-  std::vector<std::string> entries;  // combo box entries, in the order added
-  int selection = CB_ERR;
+  wm::ComboList list;    // a combo box's entries and selection
   bool pressed = false;  // a button between the left button's press and release
 };
 
@@ -71,8 +66,6 @@ const std::vector<MSG>& QueuedMessages();
 // WM_QUIT): a scripted session that runs out of input then ends the way a user would end it.
 void SetInputSource(std::function<bool(MSG* msg)> source);
 
-// The menu resource a top-level window shows (its class menu), or null.
-const MenuResource* MenuOf(HWND window);
 // The record a class was registered with, or null.
 const WNDCLASSEXA* RegisteredClass(const char* className);
 

@@ -9,15 +9,18 @@
 #include "platform/backend.h"
 #include "platform/headless/headless.h"
 #include "platform/headless/headless_controls.h"
+#include "platform/headless/headless_accelerators.h"
 #include "platform/headless/headless_windows.h"
 #include "platform/module.h"
 #include "platform/window_records.h"
+#include "platform/wm/frame.h"
+#include "platform/wm/window_backend.h"
+#include "platform/wm/window_manager.h"
 
 namespace headless {
 namespace {
 
 struct State {
-  std::map<std::string, WNDCLASSEXA> classes;
   platform::WindowRecords<Window> windows;  // destroyed ones are removed
   std::deque<MSG> queue;
   std::vector<MSG> queueView;
@@ -34,7 +37,11 @@ State& S() {
   return state;
 }
 
-const bool registered = (OnReset([] { S() = State(); }), true);
+const bool registered = (OnReset([] {
+                           S() = State();
+                           wm::ForgetClasses();
+                         }),
+                         true);
 
 void Deliver(Window* w, UINT message, WPARAM wParam, LPARAM lParam) {
   S().delivered.push_back({ToHandle(w), message, wParam, lParam});
@@ -45,20 +52,6 @@ Window* WindowToPaint() {
   for (const auto& w : S().windows)
     if (!w->parent && w->visible && w->needsPaint) return w.get();
   return nullptr;
-}
-
-// The default erase: the whole client area in the class background.
-void EraseBackground(HWND hwnd, HDC hdc) {
-  Window* w = ToWindow(hwnd);
-  auto cls = S().classes.find(w->className);
-  if (cls == S().classes.end() || !cls->second.hbrBackground) return;
-  HGDIOBJ oldBrush =
-      SelectObject(hdc, CreateSolidBrush(raster::ClassBackgroundColor(cls->second.hbrBackground)));
-  HGDIOBJ oldPen = SelectObject(hdc, CreatePen(PS_NULL, 0, 0));
-  // With the null pen the rectangle is all fill.
-  Rectangle(hdc, 0, 0, w->client.width, w->client.height);
-  DeleteObject(SelectObject(hdc, oldPen));
-  DeleteObject(SelectObject(hdc, oldBrush));
 }
 
 }  // namespace
@@ -86,16 +79,7 @@ const std::vector<DeliveredMessage>& DeliveredMessages() { return S().delivered;
 void ClearDeliveredMessages() { S().delivered.clear(); }
 const std::vector<DeliveredMessage>& DefaultHandledMessages() { return S().defaulted; }
 
-const MenuResource* MenuOf(HWND hwnd) {
-  Window* w = ToWindow(hwnd);
-  if (!w || w->parent || !w->classMenuName) return nullptr;
-  return FindMenuResource(w->instance, w->classMenuName);
-}
-
-const WNDCLASSEXA* RegisteredClass(const char* className) {
-  auto cls = S().classes.find(className);
-  return cls == S().classes.end() ? nullptr : &cls->second;
-}
+const WNDCLASSEXA* RegisteredClass(const char* className) { return wm::FindClass(className); }
 
 void ResizeClient(HWND hwnd, int width, int height) {
   Window* w = ToWindow(hwnd);
@@ -141,11 +125,32 @@ raster::Surface* backend::ClientSurface(HWND hwnd) {
 
 void backend::ClientDrawn(HWND) {}
 
-ATOM WINAPI RegisterClassExA(const WNDCLASSEXA* wc) {
-  if (!wc || !wc->lpszClassName || !*wc->lpszClassName || !wc->lpfnWndProc) return 0;
-  if (S().classes.count(wc->lpszClassName)) return 0;
-  S().classes[wc->lpszClassName] = *wc;
-  return static_cast<ATOM>(S().classes.size());
+bool backend::IsWindow(HWND hwnd) { return ToWindow(hwnd) != nullptr; }
+std::vector<HWND> backend::Children(HWND parent) { return S().windows.ChildrenOf(parent); }
+int backend::ChildId(HWND child) {
+  Window* w = ToWindow(child);
+  return w ? w->id : 0;
+}
+bool backend::WaitsForPaint(HWND hwnd) {
+  Window* w = ToWindow(hwnd);
+  return w && w->needsPaint;
+}
+// There is no keyboard: Alt is held when the message says so, as the window system marks key
+// and character messages made while it is down.
+BYTE backend::KeysHeld(const MSG& msg) { return (msg.lParam & kAltHeld) ? FALT : 0; }
+
+// The whole client area in the class background.
+void backend::EraseClient(HWND hwnd, HDC hdc) {
+  Window* w = ToWindow(hwnd);
+  const WNDCLASSEXA* cls = w ? wm::FindClass(w->className.c_str()) : nullptr;
+  if (!cls || !cls->hbrBackground) return;
+  HGDIOBJ oldBrush =
+      SelectObject(hdc, CreateSolidBrush(raster::ClassBackgroundColor(cls->hbrBackground)));
+  HGDIOBJ oldPen = SelectObject(hdc, CreatePen(PS_NULL, 0, 0));
+  // With the null pen the rectangle is all fill.
+  Rectangle(hdc, 0, 0, w->client.width, w->client.height);
+  DeleteObject(SelectObject(hdc, oldPen));
+  DeleteObject(SelectObject(hdc, oldBrush));
 }
 
 // Built-in control classes answer their own messages; see controls.cpp.
@@ -171,19 +176,15 @@ HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, 
     w->parent = parent;
     w->id = static_cast<int>(reinterpret_cast<UINT_PTR>(menu));
   }
-  auto cls = S().classes.find(className);
-  if (cls != S().classes.end()) {
-    w->proc = cls->second.lpfnWndProc;
-    w->menu = menu;
-    if (!(style & WS_CHILD) && !menu) w->classMenuName = cls->second.lpszMenuName;
+  if (const WNDCLASSEXA* cls = wm::FindClass(className)) {
+    w->proc = cls->lpfnWndProc;
   } else if (style & WS_CHILD) {
     w->proc = HeadlessControlProc;
   } else {
     return nullptr;
   }
   const bool framed = !(style & WS_CHILD) && (style & WS_CAPTION) == WS_CAPTION;
-  w->client.Resize(std::max(0, width - (framed ? kFrameWidth : 0)),
-                   std::max(0, height - (framed ? kFrameHeight : 0)));
+  w->client.Resize(wm::ClientWidth(width, framed), wm::ClientHeight(height, framed));
   HWND hwnd = S().windows.Add(std::move(window));
   if (SendMessageA(hwnd, WM_CREATE, 0, 0) == -1) {
     DestroyWindow(hwnd);
@@ -195,6 +196,9 @@ HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, 
 BOOL WINAPI DestroyWindow(HWND hwnd) {
   Window* w = ToWindow(hwnd);
   if (!w) return FALSE;
+  // Called again from its own WM_DESTROY: the window is going already.
+  if (w->destroying) return TRUE;
+  w->destroying = true;
   SendMessageA(hwnd, WM_DESTROY, 0, 0);
   for (HWND child : Children(hwnd)) DestroyWindow(child);
   S().windows.Remove(w);
@@ -213,13 +217,6 @@ BOOL WINAPI ShowWindow(HWND hwnd, int cmdShow) {
   return wasVisible ? TRUE : FALSE;
 }
 
-BOOL WINAPI UpdateWindow(HWND hwnd) {
-  Window* w = ToWindow(hwnd);
-  if (!w) return FALSE;
-  if (w->needsPaint) SendMessageA(hwnd, WM_PAINT, 0, 0);
-  return TRUE;
-}
-
 BOOL WINAPI InvalidateRect(HWND hwnd, const RECT*, BOOL erase) {
   Window* w = ToWindow(hwnd);
   if (!w) return FALSE;
@@ -228,38 +225,9 @@ BOOL WINAPI InvalidateRect(HWND hwnd, const RECT*, BOOL erase) {
   return TRUE;
 }
 
-BOOL WINAPI GetClientRect(HWND hwnd, RECT* rect) {
-  Window* w = ToWindow(hwnd);
-  if (!w || !rect) return FALSE;
-  *rect = {0, 0, w->client.width, w->client.height};
-  return TRUE;
-}
-
-HWND WINAPI GetDlgItem(HWND parent, int id) {
-  for (HWND child : Children(parent))
-    if (ToWindow(child)->id == id) return child;
-  return nullptr;
-}
-
 LRESULT WINAPI DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   S().defaulted.push_back({hwnd, msg, wParam, lParam});
-  if (!ToWindow(hwnd)) return 0;
-  switch (msg) {
-    case WM_CLOSE:
-      DestroyWindow(hwnd);
-      return 0;
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      BeginPaint(hwnd, &ps);
-      EndPaint(hwnd, &ps);
-      return 0;
-    }
-    case WM_ERASEBKGND:
-      EraseBackground(hwnd, reinterpret_cast<HDC>(wParam));
-      return 1;  // erased
-    default:
-      return 0;
-  }
+  return wm::DefaultWindowProc(hwnd, msg, wParam, lParam);
 }
 
 LRESULT WINAPI SendMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -308,13 +276,6 @@ BOOL WINAPI GetMessageA(MSG* msg, HWND, UINT, UINT) {
   }
   *msg = MSG{nullptr, WM_QUIT, 0, 0, 0, {0, 0}};
   return FALSE;
-}
-
-BOOL WINAPI TranslateMessage(const MSG* msg) { return msg ? FALSE : FALSE; }
-
-LRESULT WINAPI DispatchMessageA(const MSG* msg) {
-  if (!msg || !msg->hwnd) return 0;
-  return SendMessageA(msg->hwnd, msg->message, msg->wParam, msg->lParam);
 }
 
 HDC WINAPI BeginPaint(HWND hwnd, PAINTSTRUCT* ps) {

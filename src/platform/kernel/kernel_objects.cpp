@@ -92,4 +92,3 @@ int SyncFolder(const std::string& folder) {
 }  // namespace kernel
 
 DWORD WINAPI GetLastError() { return kernel::lastError; }
-void WINAPI SetLastError(DWORD error) { kernel::lastError = error; }

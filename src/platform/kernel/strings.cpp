@@ -7,10 +7,3 @@ LPSTR WINAPI lstrcpyA(LPSTR dest, LPCSTR source) {
   if (!dest || !source) return nullptr;
   return std::strcpy(dest, source);
 }
-
-LPSTR WINAPI lstrcatA(LPSTR dest, LPCSTR source) {
-  if (!dest || !source) return nullptr;
-  return std::strcat(dest, source);
-}
-
-int WINAPI lstrlenA(LPCSTR text) { return text ? static_cast<int>(std::strlen(text)) : 0; }

@@ -36,18 +36,6 @@ QImage ImageOf(const raster::Surface& s) {
   return image;
 }
 
-HBITMAP BitmapOf(const QImage& source) {
-  const QImage image = source.convertToFormat(QImage::Format_RGB32);
-  raster::Bitmap* bitmap = raster::NewBitmap(image.width(), image.height());
-  if (!bitmap) return nullptr;
-  for (int y = 0; y < image.height(); ++y) {
-    const auto* from = reinterpret_cast<const std::uint32_t*>(image.constScanLine(y));
-    std::uint32_t* to = bitmap->surface.Row(y);
-    for (int x = 0; x < image.width(); ++x) to[x] = from[x] & 0x00FFFFFFu;
-  }
-  return raster::BitmapHandle(bitmap);
-}
-
 }  // namespace
 
 BOOL WINAPI OpenClipboard(HWND owner) {
@@ -75,19 +63,6 @@ HANDLE WINAPI SetClipboardData(UINT format, HANDLE data) {
   if (C().bitmap != data) DropOwnedBitmap();
   C().bitmap = static_cast<HBITMAP>(data);
   return data;
-}
-
-// Our own bitmap while this program still holds the clipboard; otherwise a bitmap made from
-// the image another program put there, owned by the clipboard as well.
-HANDLE WINAPI GetClipboardData(UINT format) {
-  if (!C().open || format != CF_BITMAP) return nullptr;
-  QClipboard* clipboard = QApplication::clipboard();
-  if (C().bitmap && clipboard->ownsClipboard()) return C().bitmap;
-  const QImage image = clipboard->image();
-  if (image.isNull()) return nullptr;
-  DropOwnedBitmap();
-  C().bitmap = BitmapOf(image);
-  return C().bitmap;
 }
 
 BOOL WINAPI CloseClipboard() {

@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "platform/qt/qt_windows.h"
+#include "platform/wm/combo_list.h"
 
 namespace qtbackend {
 namespace {
@@ -96,8 +97,8 @@ bool CreateControlWidget(Window* w, QWidget* parentWidget, const char* text, int
     auto* combo = new QComboBox(parentWidget);
     combo->setEditable(false);
     combo->setInsertPolicy(QComboBox::InsertAtBottom);
-    QObject::connect(combo, &QComboBox::activated, [hwnd] {
-      if (Window* c = ToWindow(hwnd)) Notify(c, CBN_SELCHANGE);
+    QObject::connect(combo, &QComboBox::activated, [hwnd](int index) {
+      if (Window* c = ToWindow(hwnd); c && wm::PickEntry(c->list, index)) Notify(c, CBN_SELCHANGE);
     });
     w->listHeight = height;
     widget = combo;
@@ -122,6 +123,14 @@ bool CreateControlWidget(Window* w, QWidget* parentWidget, const char* text, int
 
 LRESULT ControlProc(Window* w, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (!w->widget) return 0;
+  // The list's entries and selection are the window manager's; the widget shows them.
+  if (LRESULT result; ComboOf(w) && wm::AnswerComboMessage(w->list, msg, wParam, lParam, &result)) {
+    QComboBox* combo = ComboOf(w);
+    if (msg == CB_ADDSTRING && result != CB_ERR)
+      combo->addItem(QString::fromUtf8(w->list.entries.back()));
+    combo->setCurrentIndex(w->list.selection);
+    return result;
+  }
   switch (msg) {
     case WM_SETFONT: {
       w->font = reinterpret_cast<HFONT>(wParam);
@@ -138,43 +147,6 @@ LRESULT ControlProc(Window* w, UINT msg, WPARAM wParam, LPARAM lParam) {
     case BM_GETCHECK:
       if (QCheckBox* box = CheckBoxOf(w)) return box->isChecked() ? BST_CHECKED : BST_UNCHECKED;
       return 0;
-    case CB_ADDSTRING:
-      if (QComboBox* combo = ComboOf(w); combo && lParam) {
-        combo->addItem(QString::fromUtf8(reinterpret_cast<const char*>(lParam)));
-        // A list box adds without selecting; QComboBox selects its first entry by itself.
-        if (combo->count() == 1) combo->setCurrentIndex(-1);
-        return combo->count() - 1;
-      }
-      return CB_ERR;
-    case CB_GETCOUNT:
-      if (QComboBox* combo = ComboOf(w)) return combo->count();
-      return CB_ERR;
-    case CB_SETCURSEL:
-      if (QComboBox* combo = ComboOf(w)) {
-        if (wParam >= static_cast<WPARAM>(combo->count())) {
-          combo->setCurrentIndex(-1);
-          return CB_ERR;
-        }
-        combo->setCurrentIndex(static_cast<int>(wParam));
-        return static_cast<LRESULT>(wParam);
-      }
-      return CB_ERR;
-    case CB_GETCURSEL:
-      if (QComboBox* combo = ComboOf(w))
-        return combo->currentIndex() < 0 ? CB_ERR : combo->currentIndex();
-      return CB_ERR;
-    case CB_GETLBTEXTLEN:
-      if (QComboBox* combo = ComboOf(w); combo && wParam < static_cast<WPARAM>(combo->count()))
-        return static_cast<LRESULT>(combo->itemText(static_cast<int>(wParam)).toUtf8().size());
-      return CB_ERR;
-    case CB_GETLBTEXT:
-      if (QComboBox* combo = ComboOf(w);
-          combo && lParam && wParam < static_cast<WPARAM>(combo->count())) {
-        const QByteArray text = combo->itemText(static_cast<int>(wParam)).toUtf8();
-        std::memcpy(reinterpret_cast<char*>(lParam), text.constData(), text.size() + 1);
-        return text.size();
-      }
-      return CB_ERR;
     default:
       return 0;
   }

@@ -29,6 +29,7 @@
 #include "platform/qt/presentation.h"
 #include "platform/qt/qt_backend.h"
 #include "platform/qt/qt_windows.h"
+#include "platform/wm/chosen_file.h"
 
 namespace qtbackend {
 namespace {
@@ -229,19 +230,7 @@ BOOL RunChooser(OPENFILENAMEA* ofn, bool save) {
     accepted = dialog.exec();
   }
   if (accepted != QDialog::Accepted || dialog.Chosen().isEmpty()) return FALSE;
-  const QByteArray& path = dialog.Chosen();
-  if (static_cast<DWORD>(path.size()) + 1 > ofn->nMaxFile) return FALSE;
-  std::memcpy(ofn->lpstrFile, path.constData(), path.size() + 1);
-  const int slash = path.lastIndexOf('/');
-  const int dot = path.lastIndexOf('.');
-  ofn->nFileOffset = static_cast<WORD>(slash + 1);
-  ofn->nFileExtension = static_cast<WORD>(dot > slash ? dot + 1 : path.size());
-  if (ofn->lpstrFileTitle && ofn->nMaxFileTitle > 0) {
-    const QByteArray title = path.mid(slash + 1);
-    if (static_cast<DWORD>(title.size()) < ofn->nMaxFileTitle)
-      std::memcpy(ofn->lpstrFileTitle, title.constData(), title.size() + 1);
-  }
-  return TRUE;
+  return wm::FillChosenFile(ofn, dialog.Chosen().toStdString());
 }
 
 }  // namespace

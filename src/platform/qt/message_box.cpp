@@ -5,34 +5,28 @@
 
 #include "platform/qt/qt_backend.h"
 #include "platform/qt/qt_windows.h"
+#include "platform/wm/message_box_buttons.h"
 
 namespace {
 
-constexpr UINT kButtonsMask = 0x0F;
 constexpr UINT kIconMask = 0xF0;
-constexpr UINT kDefaultButtonMask = 0xF00;
-constexpr int kIdAbort = 3, kIdRetry = 4, kIdIgnore = 5;
 
-struct ButtonChoice {
-  QMessageBox::StandardButton button;
-  int id;
-};
-
-std::vector<ButtonChoice> ButtonsOf(UINT type) {
-  using B = QMessageBox;
-  switch (type & kButtonsMask) {
-    case 1:
-      return {{B::Ok, IDOK}, {B::Cancel, IDCANCEL}};
-    case 2:
-      return {{B::Abort, kIdAbort}, {B::Retry, kIdRetry}, {B::Ignore, kIdIgnore}};
+QMessageBox::StandardButton ButtonOf(int id) {
+  switch (id) {
+    case IDOK:
+      return QMessageBox::Ok;
+    case IDCANCEL:
+      return QMessageBox::Cancel;
     case 3:
-      return {{B::Yes, IDYES}, {B::No, IDNO}, {B::Cancel, IDCANCEL}};
-    case MB_YESNO:
-      return {{B::Yes, IDYES}, {B::No, IDNO}};
+      return QMessageBox::Abort;
+    case 4:
+      return QMessageBox::Retry;
     case 5:
-      return {{B::Retry, kIdRetry}, {B::Cancel, IDCANCEL}};
+      return QMessageBox::Ignore;
+    case IDYES:
+      return QMessageBox::Yes;
     default:
-      return {{B::Ok, IDOK}};
+      return QMessageBox::No;
   }
 }
 
@@ -60,25 +54,21 @@ int WINAPI MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
   // A message box has a title and a close box; window managers would add the rest.
   box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                      Qt::WindowCloseButtonHint);
-  box.setWindowTitle(QString::fromUtf8(caption ? caption : "エラー"));
+  box.setWindowTitle(QString::fromUtf8(wm::MessageBoxCaption(caption)));
   box.setTextFormat(Qt::PlainText);
   box.setText(QString::fromUtf8(text ? text : ""));
   box.setIcon(IconOf(type));
-  const std::vector<ButtonChoice> choices = ButtonsOf(type);
+  const std::vector<int> answers = wm::MessageBoxButtons(type);
   QMessageBox::StandardButtons buttons;
-  for (const ButtonChoice& c : choices) buttons |= c.button;
+  for (int id : answers) buttons |= ButtonOf(id);
   box.setStandardButtons(buttons);
-  const size_t defaultIndex = (type & kDefaultButtonMask) >> 8;
-  box.setDefaultButton(choices[defaultIndex < choices.size() ? defaultIndex : 0].button);
+  box.setDefaultButton(ButtonOf(wm::DefaultButton(type)));
   {
     qtbackend::ModalScope modal;
     box.exec();
   }
   const QAbstractButton* clicked = box.clickedButton();
-  for (const ButtonChoice& c : choices)
-    if (clicked && clicked == box.button(c.button)) return c.id;
-  // Closed without a button: the answer that changes nothing.
-  for (const ButtonChoice& c : choices)
-    if (c.id == IDCANCEL || c.id == IDNO) return c.id;
-  return choices.front().id;
+  for (int id : answers)
+    if (clicked && clicked == box.button(ButtonOf(id))) return id;
+  return wm::ClosedAnswer(type);
 }

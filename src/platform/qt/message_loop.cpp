@@ -1,14 +1,14 @@
 // Qt backend, the thread's message queue and loop: posted messages (input from the widgets,
 // commands, WM_CLOSE, the quit message), GetMessageA pumping Qt's events until a message is
-// there, WM_PAINT for windows that wait for a repaint, keys as messages, and accelerators.
+// there, WM_PAINT for windows that wait for a repaint, keys as messages and the keys held.
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QKeyEvent>
 #include <deque>
 
-#include "platform/module.h"
 #include "platform/qt/qt_backend.h"
 #include "platform/qt/qt_windows.h"
+#include "platform/wm/window_backend.h"
 
 namespace qtbackend {
 namespace {
@@ -198,36 +198,9 @@ BOOL WINAPI GetMessageA(MSG* msg, HWND, UINT, UINT) {
   }
 }
 
-// Key presses are posted together with their character messages, so nothing is left to do.
-BOOL WINAPI TranslateMessage(const MSG*) { return FALSE; }
-
-LRESULT WINAPI DispatchMessageA(const MSG* msg) {
-  if (!msg || !msg->hwnd) return 0;
-  return SendMessageA(msg->hwnd, msg->message, msg->wParam, msg->lParam);
-}
-
-// The command goes to the top-level window that holds the target, so an accelerator works
-// whichever of its controls has the keyboard focus.
-int WINAPI TranslateAcceleratorA(HWND hwnd, HACCEL accel, MSG* msg) {
-  const AcceleratorTableResource* table = AcceleratorTableOfHandle(accel);
-  if (!table || !msg || !ToWindow(hwnd)) return 0;
-  const UINT m = msg->message;
-  const bool isChar = m == WM_CHAR || m == WM_SYSCHAR;
-  const bool isKey = m == WM_KEYDOWN || m == WM_SYSKEYDOWN;
+BYTE backend::KeysHeld(const MSG&) {
   const Qt::KeyboardModifiers state = L().keyState;
-  for (const ACCEL& entry : table->entries) {
-    if (entry.fVirt & FVIRTKEY) {
-      if (!isKey || msg->wParam != entry.key) continue;
-      if (((entry.fVirt & FSHIFT) != 0) != ((state & Qt::ShiftModifier) != 0)) continue;
-      if (((entry.fVirt & FCONTROL) != 0) != ((state & Qt::ControlModifier) != 0)) continue;
-      if (((entry.fVirt & FALT) != 0) != ((state & Qt::AltModifier) != 0)) continue;
-    } else {
-      if (!isChar || msg->wParam != entry.key) continue;
-      const bool altHeld = m == WM_SYSCHAR || (msg->lParam & (1 << 29)) != 0;
-      if (((entry.fVirt & FALT) != 0) != altHeld) continue;
-    }
-    SendMessageA(TopLevelOf(hwnd), WM_COMMAND, MAKEWPARAM(entry.cmd, 1), 0);
-    return 1;
-  }
-  return 0;
+  return static_cast<BYTE>(((state & Qt::ShiftModifier) ? FSHIFT : 0) |
+                           ((state & Qt::ControlModifier) ? FCONTROL : 0) |
+                           ((state & Qt::AltModifier) ? FALT : 0));
 }

@@ -12,6 +12,7 @@
 
 #include "platform/raster/surface.h"
 #include "platform/win32.h"
+#include "platform/wm/combo_list.h"
 
 class QApplication;
 
@@ -51,6 +52,7 @@ struct Window {
   // Control state that Qt widgets do not keep the way the program asks for it.
   HFONT font = nullptr;
   int listHeight = 0;  // a combo box: the height with its list open
+  wm::ComboList list;  // a combo box's entries and selection, which its widget shows
   // Dialogs: the running modal loop's result once EndDialog was called.
   bool dialogEnded = false;
   INT_PTR dialogResult = 0;

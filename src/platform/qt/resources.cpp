@@ -44,8 +44,3 @@ QPixmap IconPixmap(HICON icon, int size) {
 }
 
 }  // namespace qtbackend
-
-HACCEL WINAPI LoadAcceleratorsA(HINSTANCE instance, LPCSTR name) {
-  return reinterpret_cast<HACCEL>(
-      const_cast<AcceleratorTableResource*>(FindAcceleratorResource(instance, name)));
-}

@@ -7,21 +7,21 @@
 #include <QMenuBar>
 #include <QTimer>
 #include <algorithm>
-#include <map>
 
 #include "platform/backend.h"
 #include "platform/module.h"
 #include "platform/qt/main_window.h"
 #include "platform/qt/qt_backend.h"
 #include "platform/qt/qt_windows.h"
-#include "platform/window_frame.h"
 #include "platform/window_records.h"
+#include "platform/wm/frame.h"
+#include "platform/wm/window_backend.h"
+#include "platform/wm/window_manager.h"
 
 namespace qtbackend {
 namespace {
 
 struct State {
-  std::map<std::string, WNDCLASSEXA> classes;
   platform::WindowRecords<Window> windows;
 };
 
@@ -121,11 +121,23 @@ void backend::ClientDrawn(HWND hwnd) {
   if (w && w->client) w->client->Drawn();
 }
 
-ATOM WINAPI RegisterClassExA(const WNDCLASSEXA* wc) {
-  if (!wc || !wc->lpszClassName || !wc->lpfnWndProc) return 0;
-  if (S().classes.count(wc->lpszClassName)) return 0;
-  S().classes[wc->lpszClassName] = *wc;
-  return static_cast<ATOM>(S().classes.size());
+bool backend::IsWindow(HWND hwnd) { return ToWindow(hwnd) != nullptr; }
+std::vector<HWND> backend::Children(HWND parent) { return ChildrenOf(parent); }
+int backend::ChildId(HWND child) {
+  Window* w = ToWindow(child);
+  return w ? w->id : 0;
+}
+bool backend::WaitsForPaint(HWND hwnd) {
+  Window* w = ToWindow(hwnd);
+  return w && w->needsPaint;
+}
+
+// What waits to be repainted, or the whole client area when nothing does.
+void backend::EraseClient(HWND hwnd, HDC) {
+  Window* w = ToWindow(hwnd);
+  if (!w || w->kind != WindowKind::TopLevel) return;
+  EraseBackground(w, w->updateRect.isEmpty() ? QRect(0, 0, w->surface.width, w->surface.height)
+                                             : w->updateRect);
 }
 
 namespace {
@@ -162,9 +174,9 @@ HWND WINAPI CreateWindowExA(DWORD, LPCSTR className, LPCSTR windowName, DWORD st
   EnsureApplication();
   if (style & WS_CHILD)
     return CreateChild(className, windowName, style, x, y, width, height, parent, menu, instance);
-  auto cls = S().classes.find(className);
-  if (cls == S().classes.end()) return nullptr;
-  const WNDCLASSEXA& wc = cls->second;
+  const WNDCLASSEXA* cls = wm::FindClass(className);
+  if (!cls) return nullptr;
+  const WNDCLASSEXA& wc = *cls;
 
   auto window = std::make_unique<Window>();
   Window* w = window.get();
@@ -190,10 +202,10 @@ HWND WINAPI CreateWindowExA(DWORD, LPCSTR className, LPCSTR windowName, DWORD st
   frame->layout()->addWidget(client);
   BuildMenuBar(w, wc.hInstance ? wc.hInstance : instance, wc.lpszMenuName);
 
-  const int clientWidth = std::max(
-      0, width == CW_USEDEFAULT ? platform::kDefaultClientWidth : width - platform::kFrameWidth);
-  const int clientHeight = std::max(0, height == CW_USEDEFAULT ? platform::kDefaultClientHeight
-                                                               : height - platform::kFrameHeight);
+  const int clientWidth =
+      width == CW_USEDEFAULT ? wm::kDefaultClientWidth : wm::ClientWidth(width, true);
+  const int clientHeight =
+      height == CW_USEDEFAULT ? wm::kDefaultClientHeight : wm::ClientHeight(height, true);
   int menuHeight = 0;
   if (QWidget* bar = frame->layout()->menuBar()) {
     menuHeight = bar->heightForWidth(clientWidth);
@@ -215,7 +227,9 @@ HWND WINAPI CreateWindowExA(DWORD, LPCSTR className, LPCSTR windowName, DWORD st
 
 BOOL WINAPI DestroyWindow(HWND hwnd) {
   Window* w = ToWindow(hwnd);
-  if (!w || w->destroying) return FALSE;
+  if (!w) return FALSE;
+  // Called again from its own WM_DESTROY: the window is going already.
+  if (w->destroying) return TRUE;
   w->destroying = true;
   SendMessageA(hwnd, WM_DESTROY, 0, 0);
   for (HWND child : ChildrenOf(hwnd)) DestroyWindow(child);
@@ -257,13 +271,6 @@ BOOL WINAPI ShowWindow(HWND hwnd, int cmdShow) {
   return wasVisible ? TRUE : FALSE;
 }
 
-BOOL WINAPI UpdateWindow(HWND hwnd) {
-  Window* w = ToWindow(hwnd);
-  if (!w) return FALSE;
-  if (w->needsPaint) SendMessageA(hwnd, WM_PAINT, 0, 0);
-  return TRUE;
-}
-
 BOOL WINAPI InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase) {
   Window* w = ToWindow(hwnd);
   if (!w) return FALSE;
@@ -276,44 +283,8 @@ BOOL WINAPI InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase) {
   return TRUE;
 }
 
-BOOL WINAPI GetClientRect(HWND hwnd, RECT* rect) {
-  Window* w = ToWindow(hwnd);
-  if (!w || !rect) return FALSE;
-  if (w->kind == WindowKind::TopLevel)
-    *rect = {0, 0, w->surface.width, w->surface.height};
-  else if (w->widget)
-    *rect = {0, 0, w->widget->width(), w->widget->height()};
-  else
-    *rect = {0, 0, 0, 0};
-  return TRUE;
-}
-
-HWND WINAPI GetDlgItem(HWND parent, int id) {
-  for (HWND child : ChildrenOf(parent))
-    if (ToWindow(child)->id == id) return child;
-  return nullptr;
-}
-
-LRESULT WINAPI DefWindowProcA(HWND hwnd, UINT msg, WPARAM, LPARAM) {
-  Window* w = ToWindow(hwnd);
-  if (!w) return 0;
-  switch (msg) {
-    case WM_CLOSE:
-      DestroyWindow(hwnd);
-      return 0;
-    case WM_ERASEBKGND:
-      EraseBackground(w, w->updateRect.isEmpty() ? QRect(0, 0, w->surface.width, w->surface.height)
-                                                 : w->updateRect);
-      return 1;
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      BeginPaint(hwnd, &ps);
-      EndPaint(hwnd, &ps);
-      return 0;
-    }
-    default:
-      return 0;
-  }
+LRESULT WINAPI DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  return wm::DefaultWindowProc(hwnd, msg, wParam, lParam);
 }
 
 LRESULT WINAPI SendMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {

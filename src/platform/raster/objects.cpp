@@ -284,13 +284,6 @@ HPALETTE WINAPI SelectPalette(HDC hdc, HPALETTE palette, BOOL) {
 // True-colour surfaces have no palette to realise.
 UINT WINAPI RealizePalette(HDC hdc) { return ToDc(hdc) ? 0 : static_cast<UINT>(-1); }
 
-int WINAPI GetDeviceCaps(HDC hdc, int index) {
-  if (!ToDc(hdc)) return 0;
-  if (index == BITSPIXEL) return 32;
-  if (index == PLANES) return 1;
-  return 0;
-}
-
 int WINAPI SetBkMode(HDC hdc, int mode) {
   DeviceContext* dc = ToDc(hdc);
   if (!dc || (mode != TRANSPARENT && mode != OPAQUE)) return 0;

@@ -1,0 +1,54 @@
+#include "platform/wm/combo_list.h"
+
+#include <cstring>
+
+namespace wm {
+namespace {
+
+bool IsEntry(const ComboList& list, WPARAM index) { return index < list.entries.size(); }
+
+}  // namespace
+
+bool AnswerComboMessage(ComboList& list, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+  LRESULT r = CB_ERR;
+  switch (msg) {
+    case CB_ADDSTRING:
+      if (lParam) {
+        list.entries.emplace_back(reinterpret_cast<const char*>(lParam));
+        r = static_cast<LRESULT>(list.entries.size() - 1);
+      }
+      break;
+    case CB_GETCOUNT:
+      r = static_cast<LRESULT>(list.entries.size());
+      break;
+    case CB_SETCURSEL:
+      list.selection = IsEntry(list, wParam) ? static_cast<int>(wParam) : CB_ERR;
+      r = list.selection;
+      break;
+    case CB_GETCURSEL:
+      r = list.selection;
+      break;
+    case CB_GETLBTEXTLEN:
+      if (IsEntry(list, wParam)) r = static_cast<LRESULT>(list.entries[wParam].size());
+      break;
+    case CB_GETLBTEXT:
+      if (IsEntry(list, wParam) && lParam) {
+        const std::string& text = list.entries[wParam];
+        std::memcpy(reinterpret_cast<char*>(lParam), text.c_str(), text.size() + 1);
+        r = static_cast<LRESULT>(text.size());
+      }
+      break;
+    default:
+      return false;
+  }
+  *result = r;
+  return true;
+}
+
+bool PickEntry(ComboList& list, int index) {
+  if (index < 0 || !IsEntry(list, static_cast<WPARAM>(index))) return false;
+  list.selection = index;
+  return true;
+}
+
+}  // namespace wm

@@ -8,8 +8,8 @@
 
 #include "platform/backend.h"
 #include "platform/headless/headless.h"
-#include "platform/headless/headless_controls.h"
 #include "platform/headless/headless_accelerators.h"
+#include "platform/headless/headless_controls.h"
 #include "platform/headless/headless_windows.h"
 #include "platform/module.h"
 #include "platform/window_records.h"

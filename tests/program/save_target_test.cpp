@@ -107,14 +107,13 @@ TEST_F(SaveTargetTest, ReplacedFileKeepsModeOwnerAndGroupAndALinkStaysALinkToThe
     EXPECT_EQ(StatOf(real).st_mode & 07777, 0640u);
   }
   // Nothing else was left in either folder.
-  EXPECT_EQ(folder.Entries(),
-            (std::vector<std::string>{"art.bmp", "grid.dat", "link-art.bmp", "link-grid.dat",
-                                      "link2-art.bmp", "link2-grid.dat", "real"}));
-  std::vector<std::string> real;
-  for (const auto& entry : fs::directory_iterator(folder.Path() / "real"))
-    real.push_back(entry.path().filename().string());
-  std::sort(real.begin(), real.end());
-  EXPECT_EQ(real, (std::vector<std::string>{"art.bmp", "grid.dat"}));
+  std::vector<std::string> all;
+  for (const auto& entry : fs::recursive_directory_iterator(folder.Path()))
+    all.push_back(entry.path().lexically_relative(folder.Path()).string());
+  std::sort(all.begin(), all.end());
+  EXPECT_EQ(all, (std::vector<std::string>{"art.bmp", "grid.dat", "link-art.bmp", "link-grid.dat",
+                                           "link2-art.bmp", "link2-grid.dat", "real",
+                                           "real/art.bmp", "real/grid.dat"}));
 }
 
 TEST_F(SaveTargetTest, ReadOnlyHardLinkedAndBrokenLinkTargetsAreRefusedWithNothingWritten) {

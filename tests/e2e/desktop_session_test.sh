@@ -65,18 +65,8 @@ choose_file 'ＢＭＰファイルのセーブ' "$work/files/art"
 file_menu a Return
 choose_file 'データの保存' "$work/files/grid"
 
-[ -f art.bmp ] || fail "art.bmp was not written"
-[ "$(stat -c %s art.bmp)" -eq 721974 ] || fail "art.bmp has $(stat -c %s art.bmp) bytes"
-python3 - art.bmp <<'PY' || fail "art.bmp header"
-import struct, sys
-d = open(sys.argv[1], "rb").read(54)
-assert d[:2] == b"BM", d[:2]
-size, off = struct.unpack_from("<I", d, 2)[0], struct.unpack_from("<I", d, 10)[0]
-w, h, planes, bits, comp = struct.unpack_from("<iiHHI", d, 18)
-assert (size, off, w, h, planes, bits, comp) == (721974, 54, 480, 376, 1, 32, 0), \
-    (size, off, w, h, planes, bits, comp)
-PY
-[ -f grid.dat ] || fail "grid.dat was not written"
+# The picture's own format is the export tests' business; here it must be there, whole.
+[ "$(stat -c %s art.bmp 2>&1)" = 721974 ] || fail "art.bmp: $(stat -c %s art.bmp 2>&1)"
 python3 - grid.dat <<'PY' || fail "grid.dat contents"
 import sys
 d = open(sys.argv[1], "rb").read()
@@ -107,18 +97,18 @@ diff_pixels=$(compare -metric AE -alpha off clip.png art.bmp null: 2>&1 || true)
 xdotool mousemove $(at 451 44) click 1
 xdotool mousemove $(at 228 43) click 1
 drag_cells 1 20 20 22
-python3 "$here/close_window.py" "$main"
-box=$(window_named '^Velmora$') || fail "closing did not ask about unsaved data"
-focus "$box"
-xdotool key n
+close_and_answer() {
+  python3 "$here/close_window.py" "$main"
+  box=$(window_named '^Velmora$') || fail "closing did not ask about unsaved data"
+  focus "$box"
+  xdotool key "$1"
+}
+close_and_answer n
 window_gone '^Velmora$' || fail "the question stayed after No"
 kill -0 "$app_pid" || fail "velmora ended after No"
 xdotool search --onlyvisible --name '^Velmora Ver\.2$' >/dev/null || fail "window gone after No"
 
-python3 "$here/close_window.py" "$main"
-box=$(window_named '^Velmora$') || fail "the second close did not ask"
-focus "$box"
-xdotool key y
+close_and_answer y
 status=0
 for _ in $(seq 100); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
 wait "$app_pid" || status=$?

@@ -3,19 +3,8 @@
 # killed (SIGKILL) at a random moment of each run. After every kill the file must be whole: the
 # complete old picture or the complete new one, never a mix, a short file or no file. A later
 # save removes what the killed ones left behind. $1 is the build folder.
-set -uo pipefail
-tool="$(cd "$1" && pwd)/velmora-render"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+source "$(dirname "$0")/render_helpers.sh"
 runs=${SAVE_KILL_RUNS:-60}
-failures=0
-
-fail() {
-  echo "FAIL: $*"
-  failures=$((failures + 1))
-}
-
-for i in $(seq 150); do printf '\0\1\2\3\4\5\6\7'; done >"$work/grid.dat"
 # The two pictures that take turns in the target.
 "$tool" --seed 1 "$work/grid.dat" "$work/one.bmp" || fail "first picture"
 "$tool" --seed 2 "$work/grid.dat" "$work/two.bmp" || fail "second picture"
@@ -53,8 +42,4 @@ cmp -s "$work/out/picture.bmp" "$work/two.bmp" || fail "the last save did not wr
 [ "$(ls -A "$work/out")" = picture.bmp ] ||
   fail "temporary files left after a completed save: $(ls -A "$work/out" | tr '\n' ' ')"
 
-if [ "$failures" -ne 0 ]; then
-  echo "$failures check(s) failed"
-  exit 1
-fi
-echo "every killed save left a whole picture"
+finish "every killed save left a whole picture"

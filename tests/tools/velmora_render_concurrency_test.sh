@@ -5,17 +5,7 @@
 # output exists, every run replaces it. Where it does not, a save takes the free name only
 # while it is still free, so a run that finds it taken by another in the meantime leaves that
 # file alone and says so. $1 is the build folder.
-set -uo pipefail
-tool="$(cd "$1" && pwd)/velmora-render"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-fail() {
-  echo "FAIL: $*"
-  failures=$((failures + 1))
-}
-
-for i in $(seq 150); do printf '\0\1\2\3\4\5\6\7'; done >"$work/grid.dat"
+source "$(dirname "$0")/render_helpers.sh"
 mkdir "$work/ref" "$work/out"
 # The competitors: three seeds in the normal size and one large picture.
 runs=("--seed 1" "--seed 2" "--seed 3" "--large --seed 4")
@@ -72,8 +62,4 @@ for round in $(seq 12); do
   rm -f "$work/out/pic.bmp"
 done
 
-if [ "$failures" -ne 0 ]; then
-  echo "$failures check(s) failed"
-  exit 1
-fi
-echo "all concurrent velmora-render checks passed"
+finish "all concurrent velmora-render checks passed"

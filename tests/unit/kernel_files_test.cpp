@@ -49,6 +49,9 @@ TEST(KernelFiles, StaleAndForeignHandlesAreRefusedAndAWriterHoldsItsFileAgainstD
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_SHARING_VIOLATION));
   EXPECT_TRUE(CloseHandle(writer));
   EXPECT_TRUE(DeleteFileA(path.c_str()));
+  // The closed handle's slot is taken again at once: the old handle must not reach the new file.
+  HANDLE reuser = Open(path, GENERIC_WRITE, CREATE_NEW);
+  ASSERT_NE(reuser, INVALID_HANDLE_VALUE);
 
   int local = 0;
   char byte = 0;
@@ -59,6 +62,8 @@ TEST(KernelFiles, StaleAndForeignHandlesAreRefusedAndAWriterHoldsItsFileAgainstD
     EXPECT_EQ(GetLastError(), 6u);  // ERROR_INVALID_HANDLE
     EXPECT_FALSE(WriteFile(bad, &byte, 1, &moved, nullptr));
   }
+  EXPECT_TRUE(WriteFile(reuser, &byte, 1, &moved, nullptr));
+  EXPECT_TRUE(CloseHandle(reuser));
 }
 
 TEST(KernelFiles, AttributesFinalPathsSearchesAndProcessesSayWhatIsThere) {
@@ -89,8 +94,12 @@ TEST(KernelFiles, AttributesFinalPathsSearchesAndProcessesSayWhatIsThere) {
   EXPECT_EQ(info.nFileSizeLow, 3u);
   EXPECT_TRUE(info.dwFileAttributes & FILE_ATTRIBUTE_READONLY);
   CloseHandle(file);
-  // ReplaceFileA does not replace a link: callers resolve it first.
+  // ReplaceFileA does not replace a link: callers resolve it first. A move that may not
+  // replace leaves a name that is taken as it is, however late it was taken.
   EXPECT_FALSE(ReplaceFileA(link.c_str(), other.c_str(), nullptr, 0, nullptr, nullptr));
+  EXPECT_FALSE(MoveFileExA(other.c_str(), real.c_str(), MOVEFILE_WRITE_THROUGH));
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ALREADY_EXISTS));
+  EXPECT_EQ(ReadBytes(real), (std::vector<unsigned char>{1, 2, 3}));
 
   // "*.dat" finds the file whatever the case of its name, and nothing else.
   WIN32_FIND_DATAA found{};

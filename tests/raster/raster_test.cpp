@@ -1,8 +1,8 @@
-// The raster core's pixel rules: what each figure covers, clipping, colour packing, block
-// copies and object lifetimes.
+// The raster core's own pixel rules beyond what it shares with GDI (gdi_conformance_test holds
+// lines, pixels, block copies and the rest against both): the pen ring, the one-colour fill's
+// clipping, our ellipse's exact reach, and flag bytes kept out of exported pixels.
 #include <gtest/gtest.h>
 
-#include <random>
 #include <set>
 #include <utility>
 #include <vector>
@@ -96,30 +96,6 @@ TEST(RasterEllipse, FillsASymmetricBlobReachingEveryRowAndColumnOfItsBox) {
   }
 }
 
-TEST(RasterLine, ExcludesItsEndPoint) {
-  MemorySurface s(500, 400);
-  HGDIOBJ oldPen = SelectObject(s.dc, CreatePen(PS_SOLID, 1, kWhite));
-  MoveToEx(s.dc, 48, 0, nullptr);
-  LineTo(s.dc, 48, 360);
-  MoveToEx(s.dc, 48, 12, nullptr);
-  LineTo(s.dc, 432, 12);
-  DeleteObject(SelectObject(s.dc, oldPen));
-  const PixelSet white = s.PixelsOf(kWhite);
-  EXPECT_EQ(white.size(), 360u + 384u - 1u);  // the two lines share (48,12)
-  EXPECT_TRUE(white.count({48, 359}) && white.count({431, 12}));
-  EXPECT_FALSE(white.count({48, 360}) || white.count({432, 12}));
-}
-
-TEST(RasterPixels, ReadBackUnchangedAndAreRefusedOutsideTheSurface) {
-  MemorySurface s(4, 4);
-  for (COLORREF c : {RGB(255, 0, 255), RGB(0, 0, 255), RGB(192, 192, 192), RGB(1, 2, 3)}) {
-    SetPixel(s.dc, 1, 2, c);
-    EXPECT_EQ(GetPixel(s.dc, 1, 2), c);
-  }
-  EXPECT_EQ(SetPixel(s.dc, 4, 0, kRed), CLR_INVALID);
-  EXPECT_EQ(GetPixel(s.dc, -1, 0), CLR_INVALID);
-}
-
 // A flag byte in the COLORREF (as PALETTERGB sets) must not reach the fourth byte of a pixel.
 TEST(RasterDib, RowsComeBottomUpBlueFirstAndPaddedWithZeros) {
   MemorySurface s(3, 2);
@@ -141,35 +117,6 @@ TEST(RasterDib, RowsComeBottomUpBlueFirstAndPaddedWithZeros) {
       if (bits == 24) expected.insert(expected.end(), {0, 0, 0});
     }
     EXPECT_EQ(rows, expected) << bits;
-  }
-}
-
-// The copy takes short cuts for the renderer's speed (inline short rows, memmove on one row,
-// bottom-up for blocks lower down), so random blocks within one surface, overlapping in every
-// direction and clipped at every edge of source and destination, are held against copying
-// through a temporary.
-TEST(RasterBitBlt, ClipsAndCopiesOverlapsAsIfThroughATemporary) {
-  constexpr int kW = 41, kH = 23;
-  std::mt19937 random(7);  // fixed: every trial is repeatable
-  auto pick = [&](int low, int high) {
-    return std::uniform_int_distribution<int>(low, high)(random);
-  };
-  MemorySurface s(kW, kH);
-  std::vector<COLORREF> before(kW * kH);
-  for (int trial = 0; trial < 3000; ++trial) {
-    for (int i = 0; i < kW * kH; ++i)
-      SetPixel(s.dc, i % kW, i / kW, before[i] = random() & 0xFFFFFF);
-    // On one row half of the time, so that the spans overlap sideways.
-    const int x = pick(-8, kW + 4), y = pick(-6, kH), w = pick(0, 36), h = pick(0, 11);
-    const int sx = pick(-8, kW + 4), sy = trial % 2 ? y : pick(-6, kH);
-    BitBlt(s.dc, x, y, w, h, s.dc, sx, sy, SRCCOPY);
-    for (int i = 0; i < kW * kH; ++i) {
-      const int dx = i % kW - x, dy = i / kW - y;  // within the block
-      const bool copied = dx >= 0 && dx < w && dy >= 0 && dy < h && sx + dx >= 0 && sx + dx < kW &&
-                          sy + dy >= 0 && sy + dy < kH;
-      ASSERT_EQ(GetPixel(s.dc, i % kW, i / kW), before[copied ? i + (sy - y) * kW + sx - x : i])
-          << "trial " << trial << ", pixel " << i % kW << "," << i / kW;
-    }
   }
 }
 

@@ -11,6 +11,8 @@ exe=$build/velmora.exe
 
 # shellcheck source=SCRIPTDIR/lib/xvfb.sh
 source "$root/scripts/lib/xvfb.sh"
+# shellcheck source=SCRIPTDIR/lib/readme_shape.sh
+source "$root/scripts/lib/readme_shape.sh"
 # shellcheck source=SCRIPTDIR/lib/wine.sh
 source "$root/scripts/lib/wine.sh"
 xvfb_start velmora-wine-shot || { echo "Xvfb did not start"; exit 1; }
@@ -31,18 +33,7 @@ done
 read -r cx cy <<<"$origin"
 at() { echo $((cx + $1)) $((cy + $2)); }
 cell() { at $((8 + 12 * $1 + 6)) $((58 + 12 * $2 + 6)); }
-row() {  # button row first last; paced, since Windows keeps only the latest pointer position
-  xdotool mousemove $(cell "$3" "$2") mousedown "$1"
-  for c in $(seq "$3" "$4"); do xdotool mousemove $(cell "$c" "$2") sleep 0.03; done
-  xdotool mouseup "$1"
-}
-
-xdotool mousemove $(at 180 43) click 1   # left: green
-xdotool mousemove $(at 228 43) click 3   # right: white
-for r in $(seq 7 22); do row 1 "$r" 9 30; done
-for r in $(seq 11 18); do row 3 "$r" 15 24; done
-xdotool mousemove $(at 124 43) click 1   # left: blue
-for r in 25 26; do row 1 "$r" 6 33; done
+paint_readme_shape 0.03
 xdotool mousemove $(at 300 -80)
 sleep 0.5
 mkdir -p "$root/docs"

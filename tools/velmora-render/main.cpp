@@ -14,6 +14,7 @@
 #include "options.h"
 #include "output_paths.h"
 #include "quoted.h"
+#include "render/stereogram.h"
 #include "session.h"
 #include "write_failure.h"
 
@@ -94,9 +95,12 @@ int main(int argc, char** argv) {
                ": another program made a file of that name while the picture was being saved; "
                "that file was left as it is");
         break;
-      case JobResult::NotWritten:
-        Report(DescribeWriteFailure(jobs[i].output, options.large ? 1118454 : 721974));
+      case JobResult::NotWritten: {
+        // The file's headers (14 + 40 bytes) and 4 bytes a pixel.
+        const PictureSize size = ShownPictureSize(options.large);
+        Report(DescribeWriteFailure(jobs[i].output, 54 + off_t{4} * size.width * size.height));
         break;
+      }
     }
     if (status < kNotWritten) status = kNotWritten;
   }

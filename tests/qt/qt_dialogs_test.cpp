@@ -262,6 +262,7 @@ TEST(FileChooser, ListsAFifoAndProcWithoutReadingThemAndStillAnswersEscape) {
   for (const char* name : {"pipe", "pipe.dat", "pipe.txt"})
     ASSERT_EQ(mkfifo(QFile::encodeName(folder.filePath(name)).constData(), 0600), 0);
   (void)QFile(folder.filePath("grid.dat")).open(QIODevice::WriteOnly);
+  ASSERT_TRUE(QDir(folder.path()).mkdir("sub"));
   // With an icon theme, as on a desktop, Qt's own provider looks icons up by file type.
   QIcon::setThemeName("hicolor");
   for (const QString& where : {folder.path(), QString("/proc")}) {
@@ -280,6 +281,14 @@ TEST(FileChooser, ListsAFifoAndProcWithoutReadingThemAndStillAnswersEscape) {
           5000));
       // The type column, as the detail view paints it, for every name listed.
       for (int i = 0; i < model->rowCount(root); ++i) (void)model->index(i, 2, root).data();
+      if (where == folder.path()) {
+        auto typeOf = [&](const char* name) {
+          return model->index(folder.filePath(name)).siblingAtColumn(2).data().toString();
+        };
+        EXPECT_EQ(typeOf("sub"), QString("ファイル フォルダー"));
+        EXPECT_EQ(typeOf("pipe.dat"), QString("不明"));
+        EXPECT_EQ(typeOf("grid.dat"), QString("DAT ファイル"));
+      }
       d->findChild<QTreeView*>("treeView")->viewport()->repaint();
       QTest::keyClick(d, Qt::Key_Escape);
       answered = !d->isVisible();

@@ -1,0 +1,171 @@
+// Window records and their lifetime: CreateWindowExA, DestroyWindow, ShowWindow and the
+// delivery of sent messages, the same for every emulated backend.
+#include <algorithm>
+#include <cctype>
+
+#include "platform/backend.h"
+#include "platform/window_records.h"
+#include "platform/wm/frame.h"
+#include "platform/wm/window_backend.h"
+#include "platform/wm/window_manager.h"
+
+namespace wm {
+namespace {
+
+constexpr int kShowMinimized = 2, kShowMaximized = 3, kMinimize = 6, kShowMinNoActive = 7;
+constexpr WPARAM kSizeRestored = 0, kSizeMinimized = 1, kSizeMaximized = 2;
+
+platform::WindowRecords<Window>& Records() {
+  static platform::WindowRecords<Window> records;
+  return records;
+}
+
+bool IsControlClass(const std::string& name) {
+  return name == "BUTTON" || name == "COMBOBOX" || name == "STATIC";
+}
+
+std::string UpperCase(std::string name) {
+  for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return name;
+}
+
+}  // namespace
+
+Window* ToWindow(HWND hwnd) { return Records().Find(hwnd); }
+HWND ToHandle(Window* window) { return platform::WindowRecords<Window>::HandleOf(window); }
+std::vector<HWND> Windows() { return Records().All(); }
+std::vector<HWND> Children(HWND parent) { return Records().ChildrenOf(parent); }
+
+HWND TopLevelOf(HWND hwnd) {
+  Window* w = ToWindow(hwnd);
+  while (w && ToWindow(w->parent)) w = ToWindow(w->parent);
+  return w ? ToHandle(w) : nullptr;
+}
+
+void ForgetWindows() {
+  for (HWND hwnd : Windows())
+    if (Window* w = ToWindow(hwnd)) Records().Remove(w);
+}
+
+// Makes the record, lets the backend present it and sends WM_CREATE; a window whose procedure
+// refuses it with -1 is destroyed again (WM_DESTROY included) and no handle is returned.
+HWND CreateWindowRecord(std::unique_ptr<Window> window, int clientWidth, int clientHeight) {
+  Window* w = window.get();
+  if (w->kind != WindowKind::Control) {
+    w->client.Resize(clientWidth, clientHeight);
+    // Until the first paint, the client shows its class background.
+    if (w->background)
+      raster::FillPixels(w->client.pixels.data(), w->client.pixels.size(),
+                         raster::PixelFromColorref(raster::ClassBackgroundColor(w->background)));
+  }
+  const HWND hwnd = Records().Add(std::move(window));
+  if (!backend::PresentWindow(hwnd)) {
+    Records().Remove(w);
+    return nullptr;
+  }
+  if (SendMessageA(hwnd, WM_CREATE, 0, 0) == -1) {
+    DestroyWindow(hwnd);
+    return nullptr;
+  }
+  if ((w = ToWindow(hwnd)) && (w->style & WS_VISIBLE)) ShowWindow(hwnd, SW_SHOW);
+  return ToWindow(hwnd) ? hwnd : nullptr;
+}
+
+}  // namespace wm
+
+using namespace wm;
+
+raster::Surface* backend::ClientSurface(HWND hwnd) {
+  Window* w = ToWindow(hwnd);
+  return w && w->kind != WindowKind::Control ? &w->client : nullptr;
+}
+
+HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x,
+                            int y, int width, int height, HWND parent, HMENU menu,
+                            HINSTANCE instance, LPVOID) {
+  if (!className) return nullptr;
+  auto window = std::make_unique<Window>();
+  window->exStyle = exStyle;
+  window->style = style;
+  window->instance = instance;
+  window->x = x;
+  window->y = y;
+  window->width = width;
+  window->height = height;
+  if (style & WS_CHILD) {
+    if (!ToWindow(parent)) return nullptr;
+    window->parent = parent;
+    window->id = static_cast<int>(reinterpret_cast<UINT_PTR>(menu));
+  }
+  if (const WNDCLASSEXA* cls = FindClass(className)) {
+    window->className = className;
+    window->proc = cls->lpfnWndProc;
+    window->classStyle = cls->style;
+    window->background = cls->hbrBackground;
+  } else if ((style & WS_CHILD) && IsControlClass(UpperCase(className))) {
+    window->kind = WindowKind::Control;
+    window->className = UpperCase(className);
+    window->proc = ControlProc;
+  } else {
+    return nullptr;
+  }
+  // An icon control names its icon resource instead of a text.
+  if (window->kind == WindowKind::Control && IS_INTRESOURCE(windowName))
+    window->iconId = static_cast<WORD>(reinterpret_cast<UINT_PTR>(windowName));
+  else
+    window->text = windowName ? windowName : "";
+  int clientWidth = width, clientHeight = height;
+  if (!(style & WS_CHILD)) {
+    const bool framed = (style & WS_CAPTION) == WS_CAPTION;
+    clientWidth = width == CW_USEDEFAULT ? kDefaultClientWidth : ClientWidth(width, framed);
+    clientHeight = height == CW_USEDEFAULT ? kDefaultClientHeight : ClientHeight(height, framed);
+  }
+  return CreateWindowRecord(std::move(window), clientWidth, clientHeight);
+}
+
+BOOL WINAPI DestroyWindow(HWND hwnd) {
+  Window* w = ToWindow(hwnd);
+  if (!w) return FALSE;
+  // Called again from its own WM_DESTROY: the window is going already.
+  if (w->destroying) return TRUE;
+  w->destroying = true;
+  SendMessageA(hwnd, WM_DESTROY, 0, 0);
+  for (HWND child : Children(hwnd)) DestroyWindow(child);
+  backend::WindowGone(hwnd);
+  if ((w = ToWindow(hwnd))) Records().Remove(w);
+  return TRUE;
+}
+
+// A top-level window shown for the first time hears its client size and is painted whole.
+BOOL WINAPI ShowWindow(HWND hwnd, int cmdShow) {
+  Window* w = ToWindow(hwnd);
+  if (!w) return FALSE;
+  const bool wasVisible = w->visible;
+  w->visible = cmdShow != SW_HIDE;
+  backend::PresentShow(hwnd, cmdShow);
+  if (!(w = ToWindow(hwnd)) || w->parent) return wasVisible ? TRUE : FALSE;
+  const bool minimize =
+      cmdShow == kShowMinimized || cmdShow == kMinimize || cmdShow == kShowMinNoActive;
+  if (minimize && !w->minimized) {
+    SizeChanged(hwnd, kSizeMinimized, 0, 0);
+  } else if (w->visible && (!wasVisible || (w->minimized && !minimize))) {
+    SizeChanged(hwnd, cmdShow == kShowMaximized ? kSizeMaximized : kSizeRestored, w->client.width,
+                w->client.height);
+    if ((w = ToWindow(hwnd))) Invalidate(w, nullptr, true);
+  }
+  return wasVisible ? TRUE : FALSE;
+}
+
+LRESULT WINAPI SendMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  Window* w = ToWindow(hwnd);
+  if (!w || !w->proc) return 0;
+  backend::MessageSent(hwnd, msg, wParam, lParam);
+  const LRESULT result = w->proc(hwnd, msg, wParam, lParam);
+  if (msg == WM_PAINT) backend::Painted(hwnd);
+  return result;
+}
+
+LRESULT WINAPI DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  backend::DefaultHandled(hwnd, msg, wParam, lParam);
+  return DefaultWindowProc(hwnd, msg, wParam, lParam);
+}

@@ -4,7 +4,6 @@
 #include <cctype>
 
 #include "platform/backend.h"
-#include "platform/window_records.h"
 #include "platform/wm/frame.h"
 #include "platform/wm/window_backend.h"
 #include "platform/wm/window_manager.h"
@@ -15,9 +14,15 @@ namespace {
 constexpr int kShowMinimized = 2, kShowMaximized = 3, kMinimize = 6, kShowMinNoActive = 7;
 constexpr WPARAM kSizeRestored = 0, kSizeMinimized = 1, kSizeMaximized = 2;
 
-platform::WindowRecords<Window>& Records() {
-  static platform::WindowRecords<Window> records;
+// The live windows, in the order they were made. A window's handle is the address of its
+// record, so a handle is checked by looking it up, never by dereferencing it.
+std::vector<std::unique_ptr<Window>>& Records() {
+  static std::vector<std::unique_ptr<Window>> records;
   return records;
+}
+
+void Remove(Window* w) {
+  std::erase_if(Records(), [w](const std::unique_ptr<Window>& r) { return r.get() == w; });
 }
 
 bool IsControlClass(const std::string& name) {
@@ -31,10 +36,25 @@ std::string UpperCase(std::string name) {
 
 }  // namespace
 
-Window* ToWindow(HWND hwnd) { return Records().Find(hwnd); }
-HWND ToHandle(Window* window) { return platform::WindowRecords<Window>::HandleOf(window); }
-std::vector<HWND> Windows() { return Records().All(); }
-std::vector<HWND> Children(HWND parent) { return Records().ChildrenOf(parent); }
+Window* ToWindow(HWND hwnd) {
+  for (const auto& r : Records())
+    if (hwnd && ToHandle(r.get()) == hwnd) return r.get();
+  return nullptr;
+}
+HWND ToHandle(Window* window) { return reinterpret_cast<HWND>(window); }
+
+// Handles, not records: the caller may destroy windows while it walks the list.
+std::vector<HWND> Windows() {
+  std::vector<HWND> out;
+  for (const auto& r : Records()) out.push_back(ToHandle(r.get()));
+  return out;
+}
+std::vector<HWND> Children(HWND parent) {
+  std::vector<HWND> out;
+  for (const auto& r : Records())
+    if (r->parent == parent) out.push_back(ToHandle(r.get()));
+  return out;
+}
 
 HWND TopLevelOf(HWND hwnd) {
   Window* w = ToWindow(hwnd);
@@ -42,13 +62,25 @@ HWND TopLevelOf(HWND hwnd) {
   return w ? ToHandle(w) : nullptr;
 }
 
-void ForgetWindows() {
-  for (HWND hwnd : Windows())
-    if (Window* w = ToWindow(hwnd)) Records().Remove(w);
+void ForgetWindows() { Records().clear(); }
+
+namespace {
+
+// Takes down a window and its children; those that were made whole hear WM_DESTROY first.
+void Destroy(HWND hwnd, bool tell) {
+  Window* w = ToWindow(hwnd);
+  w->destroying = true;
+  if (tell) SendMessageA(hwnd, WM_DESTROY, 0, 0);
+  for (HWND child : Children(hwnd))
+    if (Window* c = ToWindow(child); c && !c->destroying) Destroy(child, tell);
+  backend::WindowGone(hwnd);
+  if ((w = ToWindow(hwnd))) Remove(w);
 }
 
-// Makes the record, lets the backend present it and sends WM_CREATE; a window whose procedure
-// refuses it with -1 is destroyed again (WM_DESTROY included) and no handle is returned.
+}  // namespace
+
+// Makes the record, lets the backend present it and sends WM_CREATE. A window whose procedure
+// refuses it with -1 was never made: it goes without WM_DESTROY, and no handle is returned.
 HWND CreateWindowRecord(std::unique_ptr<Window> window, int clientWidth, int clientHeight) {
   Window* w = window.get();
   if (w->kind != WindowKind::Control) {
@@ -58,13 +90,14 @@ HWND CreateWindowRecord(std::unique_ptr<Window> window, int clientWidth, int cli
       raster::FillPixels(w->client.pixels.data(), w->client.pixels.size(),
                          raster::PixelFromColorref(raster::ClassBackgroundColor(w->background)));
   }
-  const HWND hwnd = Records().Add(std::move(window));
+  Records().push_back(std::move(window));
+  const HWND hwnd = ToHandle(w);
   if (!backend::PresentWindow(hwnd)) {
-    Records().Remove(w);
+    Remove(w);
     return nullptr;
   }
   if (SendMessageA(hwnd, WM_CREATE, 0, 0) == -1) {
-    DestroyWindow(hwnd);
+    if (ToWindow(hwnd)) Destroy(hwnd, false);
     return nullptr;
   }
   if ((w = ToWindow(hwnd)) && (w->style & WS_VISIBLE)) ShowWindow(hwnd, SW_SHOW);
@@ -127,12 +160,7 @@ BOOL WINAPI DestroyWindow(HWND hwnd) {
   Window* w = ToWindow(hwnd);
   if (!w) return FALSE;
   // Called again from its own WM_DESTROY: the window is going already.
-  if (w->destroying) return TRUE;
-  w->destroying = true;
-  SendMessageA(hwnd, WM_DESTROY, 0, 0);
-  for (HWND child : Children(hwnd)) DestroyWindow(child);
-  backend::WindowGone(hwnd);
-  if ((w = ToWindow(hwnd))) Records().Remove(w);
+  if (!w->destroying) Destroy(hwnd, true);
   return TRUE;
 }
 

@@ -60,7 +60,7 @@ bool backend::PresentWindow(HWND) {
   return true;
 }
 void backend::WindowGone(HWND) {}
-void backend::PresentShow(HWND, int) {}
+void backend::PresentShow(HWND, ShowState) {}
 void backend::ControlChanged(HWND) {}
 void backend::PaintWaiting() {}
 void backend::Painted(HWND) {}

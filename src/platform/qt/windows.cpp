@@ -108,29 +108,26 @@ void backend::WindowGone(HWND hwnd) {
 }
 
 // A dialog is shown by its modal loop.
-void backend::PresentShow(HWND hwnd, int cmdShow) {
-  Window* w = ToWindow(hwnd);
+void backend::PresentShow(HWND hwnd, ShowState state) {
   QWidget* widget = ViewOf(hwnd)->widget;
-  if (!widget || w->kind == WindowKind::Dialog) return;
-  constexpr int kShowMinimized = 2, kShowMaximized = 3, kMinimize = 6, kShowMinNoActive = 7;
+  if (!widget || ToWindow(hwnd)->kind == WindowKind::Dialog) return;
   const bool wasVisible = widget->isVisible();
-  switch (cmdShow) {
-    case SW_HIDE:
+  switch (state) {
+    case ShowState::Hidden:
       widget->hide();
       break;
-    case kShowMinimized:
-    case kMinimize:
-    case kShowMinNoActive:
+    case ShowState::Minimized:
       widget->showMinimized();
       break;
-    case kShowMaximized:
+    case ShowState::Maximized:
       widget->showMaximized();
       break;
-    default:
-      if (widget->isMinimized())
-        widget->showNormal();
-      else
-        widget->show();
+    case ShowState::Restored:
+      widget->showNormal();
+      break;
+    case ShowState::Shown:
+      widget->show();
+      break;
   }
   if (!wasVisible && widget->isVisible() && widget->layout()) widget->layout()->activate();
 }

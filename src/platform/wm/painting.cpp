@@ -82,7 +82,7 @@ void SizeChanged(HWND hwnd, WPARAM kind, int width, int height) {
   }
 }
 
-LRESULT DefaultWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM) {
+LRESULT DefaultWindowProc(HWND hwnd, UINT msg, WPARAM, LPARAM) {
   Window* w = ToWindow(hwnd);
   if (!w) return 0;
   switch (msg) {
@@ -99,7 +99,6 @@ LRESULT DefaultWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM) {
     case WM_ERASEBKGND:
       // What waits to be repainted, or all of the client when nothing does.
       EraseRect(w, IsEmpty(w->update) ? Whole(*w) : w->update);
-      (void)wParam;
       return w->background ? 1 : 0;
     default:
       return 0;

@@ -12,9 +12,11 @@ namespace backend {
 bool PresentWindow(HWND window);
 // The window is going (its record still lives): take down what shows it.
 void WindowGone(HWND window);
-// ShowWindow: show, hide, minimise or maximise what shows the window. A backend whose window
-// system changes the size in return tells the window manager (SizeChanged).
-void PresentShow(HWND window, int cmdShow);
+// ShowWindow: hide, show (as it was), restore, minimise or maximise what shows the window. A
+// backend whose window system changes the size in return tells the window manager
+// (wm::SizeChanged).
+enum class ShowState { Hidden, Shown, Restored, Minimized, Maximized };
+void PresentShow(HWND window, ShowState state);
 // A control's state (check mark, list entries and selection, font) changed: show it.
 void ControlChanged(HWND control);
 // A window waits for WM_PAINT (a backend that sleeps in GetMessageA wakes up).

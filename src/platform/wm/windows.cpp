@@ -11,7 +11,6 @@
 namespace wm {
 namespace {
 
-constexpr int kShowMinimized = 2, kShowMaximized = 3, kMinimize = 6, kShowMinNoActive = 7;
 constexpr WPARAM kSizeRestored = 0, kSizeMinimized = 1, kSizeMaximized = 2;
 
 // The live windows, in the order they were made. A window's handle is the address of its
@@ -164,24 +163,51 @@ BOOL WINAPI DestroyWindow(HWND hwnd) {
   return TRUE;
 }
 
-// A top-level window shown for the first time hears its client size and is painted whole.
+namespace {
+
+using backend::ShowState;
+
+ShowState StateOf(int cmdShow) {
+  switch (cmdShow) {
+    case SW_HIDE:
+      return ShowState::Hidden;
+    case 2:  // SW_SHOWMINIMIZED
+    case 6:  // SW_MINIMIZE
+    case 7:  // SW_SHOWMINNOACTIVE
+      return ShowState::Minimized;
+    case 3:  // SW_SHOWMAXIMIZED
+      return ShowState::Maximized;
+    case SW_SHOWNORMAL:
+    case 4:  // SW_SHOWNOACTIVATE
+    case 9:  // SW_RESTORE
+    case SW_SHOWDEFAULT:
+      return ShowState::Restored;
+    default:  // SW_SHOW, SW_SHOWNA: as it was
+      return ShowState::Shown;
+  }
+}
+
+}  // namespace
+
+// A top-level window shown for the first time, or restored, hears its client size and is
+// painted whole; minimised, it hears that its client area is gone.
 BOOL WINAPI ShowWindow(HWND hwnd, int cmdShow) {
   Window* w = ToWindow(hwnd);
   if (!w) return FALSE;
-  const bool wasVisible = w->visible;
-  w->visible = cmdShow != SW_HIDE;
-  backend::PresentShow(hwnd, cmdShow);
-  if (!(w = ToWindow(hwnd)) || w->parent) return wasVisible ? TRUE : FALSE;
-  const bool minimize =
-      cmdShow == kShowMinimized || cmdShow == kMinimize || cmdShow == kShowMinNoActive;
-  if (minimize && !w->minimized) {
+  const BOOL wasVisible = w->visible ? TRUE : FALSE;
+  const ShowState state = StateOf(cmdShow);
+  w->visible = state != ShowState::Hidden;
+  backend::PresentShow(hwnd, state);
+  if (!(w = ToWindow(hwnd)) || w->parent) return wasVisible;
+  const bool restore = state == ShowState::Restored || state == ShowState::Maximized;
+  if (state == ShowState::Minimized && !w->minimized) {
     SizeChanged(hwnd, kSizeMinimized, 0, 0);
-  } else if (w->visible && (!wasVisible || (w->minimized && !minimize))) {
-    SizeChanged(hwnd, cmdShow == kShowMaximized ? kSizeMaximized : kSizeRestored, w->client.width,
-                w->client.height);
+  } else if (w->visible && (!wasVisible || (w->minimized && restore))) {
+    SizeChanged(hwnd, state == ShowState::Maximized ? kSizeMaximized : kSizeRestored,
+                w->client.width, w->client.height);
     if ((w = ToWindow(hwnd))) Invalidate(w, nullptr, true);
   }
-  return wasVisible ? TRUE : FALSE;
+  return wasVisible;
 }
 
 LRESULT WINAPI SendMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -14,6 +14,7 @@ namespace {
 
 std::vector<MSG> Received;
 int DestroysLeft = 0;  // how many WM_DESTROY calls DestroyWindow again
+RECT Painted{};        // what the last WM_PAINT was to paint
 
 LRESULT CALLBACK RecordingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   Received.push_back({hwnd, msg, wParam, lParam, 0, {0, 0}});
@@ -21,6 +22,13 @@ LRESULT CALLBACK RecordingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
   if (msg == WM_DESTROY && DestroysLeft > 0) {
     --DestroysLeft;
     EXPECT_TRUE(DestroyWindow(hwnd));
+  }
+  if (msg == WM_PAINT) {
+    PAINTSTRUCT ps;
+    BeginPaint(hwnd, &ps);
+    Painted = ps.rcPaint;
+    EndPaint(hwnd, &ps);
+    return 0;
   }
   return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
@@ -221,6 +229,16 @@ TEST(Painting, UpdateWindowPaintsWhatWaitsOnceAndErasesOnlyWhenAsked) {
   UpdateWindow(hwnd);
   EXPECT_EQ(Count(WM_PAINT), 2);
   EXPECT_EQ(Count(WM_ERASEBKGND), 1);
+  // A part of the client is painted as a part; a rectangle beyond the client asks for nothing.
+  const RECT beyond{5000, 5000, 5010, 5010}, part{10, 20, 30, 40};
+  InvalidateRect(hwnd, &beyond, TRUE);
+  UpdateWindow(hwnd);
+  EXPECT_EQ(Count(WM_PAINT), 2);
+  InvalidateRect(hwnd, &part, FALSE);
+  UpdateWindow(hwnd);
+  EXPECT_EQ(Count(WM_PAINT), 3);
+  EXPECT_EQ(std::tie(Painted.left, Painted.top, Painted.right, Painted.bottom),
+            std::tie(part.left, part.top, part.right, part.bottom));
   DestroyWindow(hwnd);
 }
 

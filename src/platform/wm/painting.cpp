@@ -42,7 +42,9 @@ void EraseRect(Window* w, const RECT& rect) {
 
 void Invalidate(Window* w, const RECT* rect, bool erase) {
   if (w->kind == WindowKind::Control) return;
-  w->update = Union(w->update, rect ? Intersect(*rect, Whole(*w)) : Whole(*w));
+  const RECT area = rect ? Intersect(*rect, Whole(*w)) : Whole(*w);
+  if (rect && IsEmpty(area)) return;  // nothing of the client: nothing waits
+  w->update = Union(w->update, area);
   w->needsErase = w->needsErase || erase;
   w->needsPaint = true;
   backend::PaintWaiting();

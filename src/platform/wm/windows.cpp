@@ -2,6 +2,7 @@
 // delivery of sent messages, the same for every emulated backend.
 #include <algorithm>
 #include <cctype>
+#include <new>
 
 #include "platform/backend.h"
 #include "platform/wm/frame.h"
@@ -83,7 +84,11 @@ void Destroy(HWND hwnd, bool tell) {
 HWND CreateWindowRecord(std::unique_ptr<Window> window, int clientWidth, int clientHeight) {
   Window* w = window.get();
   if (w->kind != WindowKind::Control) {
-    w->client.Resize(clientWidth, clientHeight);
+    try {
+      w->client.Resize(clientWidth, clientHeight);
+    } catch (const std::bad_alloc&) {
+      return nullptr;  // a client area larger than memory: no window
+    }
     // Until the first paint, the client shows its class background.
     if (w->background)
       raster::FillPixels(w->client.pixels.data(), w->client.pixels.size(),

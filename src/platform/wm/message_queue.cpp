@@ -1,6 +1,6 @@
 // The thread's message queue, the same for every emulated backend: posted messages in order,
 // the quit message once the queue is empty, WM_PAINT made only when nothing else waits (and
-// then for the first top-level window that waits for it), and what modal loops deliver.
+// then for the first window that waits for it), and what modal loops deliver.
 #include <deque>
 
 #include "platform/wm/window_backend.h"
@@ -30,10 +30,10 @@ Queue& Q() {
 // Bit 29 of a key message's lParam: Alt is held.
 constexpr LPARAM kAltContext = 0x20000000;
 
-// The first visible top-level window whose client area waits to be repainted.
+// The first visible window whose client area waits to be repainted.
 HWND WindowToPaint() {
   for (HWND hwnd : Windows())
-    if (Window* w = ToWindow(hwnd); w && !w->parent && w->visible && w->needsPaint) return hwnd;
+    if (Window* w = ToWindow(hwnd); w && w->visible && w->needsPaint) return hwnd;
   return nullptr;
 }
 

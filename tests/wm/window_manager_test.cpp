@@ -116,6 +116,8 @@ TEST(WindowLifetime, CloseDestroysAndDestroyingAgainFromWmDestroyEndsWithOneDead
   Received.clear();
   EXPECT_EQ(MakeWindow(), nullptr);
   EXPECT_EQ(Count(WM_DESTROY), 0);
+  ASSERT_EQ(Count(WM_CREATE), 1);
+  for (const MSG& m : Received) EXPECT_FALSE(DestroyWindow(m.hwnd));  // its handle is dead
   DestroysLeft = 0;
   // Neither an unknown class nor a child without a parent makes a window.
   EXPECT_EQ(CreateWindowExA(0, "NoSuchClass", "", WS_OVERLAPPEDWINDOW, 0, 0, 10, 10, nullptr,

@@ -4,6 +4,7 @@
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QKeyEvent>
+#include <utility>
 
 #include "platform/qt/qt_backend.h"
 #include "platform/qt/qt_windows.h"
@@ -18,58 +19,25 @@ BYTE KeysOf(Qt::KeyboardModifiers modifiers) {
                            ((modifiers & Qt::AltModifier) ? FALT : 0));
 }
 
-constexpr WPARAM kVkShift = 0x10, kVkControl = 0x11, kVkMenu = 0x12;
+// The virtual-key codes of the keys that are neither letters, digits nor function keys.
+constexpr std::pair<int, WPARAM> kKeys[] = {
+    {Qt::Key_Backspace, 0x08}, {Qt::Key_Tab, 0x09},    {Qt::Key_Backtab, 0x09},
+    {Qt::Key_Return, 0x0D},    {Qt::Key_Enter, 0x0D},  {Qt::Key_Shift, 0x10},
+    {Qt::Key_Control, 0x11},   {Qt::Key_Alt, 0x12},    {Qt::Key_Escape, 0x1B},
+    {Qt::Key_Space, 0x20},     {Qt::Key_PageUp, 0x21}, {Qt::Key_PageDown, 0x22},
+    {Qt::Key_End, 0x23},       {Qt::Key_Home, 0x24},   {Qt::Key_Left, 0x25},
+    {Qt::Key_Up, 0x26},        {Qt::Key_Right, 0x27},  {Qt::Key_Down, 0x28},
+    {Qt::Key_Insert, 0x2D},    {Qt::Key_Delete, 0x2E}, {Qt::Key_Slash, 0xBF /* VK_OEM_2 */},
+    {Qt::Key_Question, 0xBF}};
 
 WPARAM VirtualKey(const QKeyEvent& e) {
   const int key = e.key();
   if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
     return static_cast<WPARAM>(key);
   if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return 0x70 + (key - Qt::Key_F1);
-  switch (key) {
-    case Qt::Key_Backspace:
-      return 0x08;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-      return 0x09;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      return 0x0D;
-    case Qt::Key_Shift:
-      return kVkShift;
-    case Qt::Key_Control:
-      return kVkControl;
-    case Qt::Key_Alt:
-      return kVkMenu;
-    case Qt::Key_Escape:
-      return 0x1B;
-    case Qt::Key_Space:
-      return 0x20;
-    case Qt::Key_PageUp:
-      return 0x21;
-    case Qt::Key_PageDown:
-      return 0x22;
-    case Qt::Key_End:
-      return 0x23;
-    case Qt::Key_Home:
-      return 0x24;
-    case Qt::Key_Left:
-      return 0x25;
-    case Qt::Key_Up:
-      return 0x26;
-    case Qt::Key_Right:
-      return 0x27;
-    case Qt::Key_Down:
-      return 0x28;
-    case Qt::Key_Insert:
-      return 0x2D;
-    case Qt::Key_Delete:
-      return 0x2E;
-    case Qt::Key_Slash:
-    case Qt::Key_Question:
-      return 0xBF;  // VK_OEM_2
-    default:
-      return 0;
-  }
+  for (const auto& [qtKey, vk] : kKeys)
+    if (key == qtKey) return vk;
+  return 0;
 }
 
 // The character a key press types, as the character message carries it.

@@ -154,8 +154,9 @@ HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, 
   int clientWidth = width, clientHeight = height;
   if (!(style & WS_CHILD)) {
     const bool framed = (style & WS_CAPTION) == WS_CAPTION;
-    clientWidth = width == CW_USEDEFAULT ? kDefaultClientWidth : ClientWidth(width, framed);
-    clientHeight = height == CW_USEDEFAULT ? kDefaultClientHeight : ClientHeight(height, framed);
+    clientWidth = (width == CW_USEDEFAULT ? kDefaultWidth : width) - (framed ? kFrameWidth : 0);
+    clientHeight =
+        (height == CW_USEDEFAULT ? kDefaultHeight : height) - (framed ? kFrameHeight : 0);
   }
   return CreateWindowRecord(std::move(window), clientWidth, clientHeight);
 }

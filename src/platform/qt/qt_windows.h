@@ -48,9 +48,7 @@ QWidget* MakeControlWidget(HWND control, QWidget* parentWidget);
 // The dialog widget of a dialog window, owned by its owner's frame.
 QWidget* MakeDialogWidget(HWND dialog);
 
-// The icon resource behind an icon handle, or null; and its image nearest to the given size,
-// as a pixmap.
-const struct IconResource* IconResourceOf(HICON icon);
+// The image of an icon nearest to the given size, as a pixmap (null for a foreign handle).
 class QPixmap IconPixmap(HICON icon, int size);
 
 // Key events of our windows as messages (KeyPress / KeyRelease only).

@@ -164,8 +164,8 @@ TEST(DropDownList, AddsWithoutSelectingAndRefusesAnIndexPastTheEnd) {
 
 // A button tells its parent at once, from within the click: WM_COMMAND arrives while the
 // button's WM_LBUTTONUP is being dispatched, not later through the queue. An automatic check
-// box changes its mark as it is clicked; a plain one leaves the mark to the program. A release
-// outside the button is no click.
+// box changes its mark as it is clicked; a plain one leaves the mark to the program, and a push
+// button has none. A release outside the button is no click.
 TEST(Controls, AClickIsReportedWhileTheReleaseIsDispatchedAndOnlyAnAutoCheckBoxChangesItsMark) {
   HWND hwnd = MakeWindow();
   const DWORD styles[] = {BS_AUTOCHECKBOX, BS_CHECKBOX, BS_PUSHBUTTON};
@@ -182,6 +182,8 @@ TEST(Controls, AClickIsReportedWhileTheReleaseIsDispatchedAndOnlyAnAutoCheckBoxC
                                                          reinterpret_cast<LPARAM>(button)));
     }
     EXPECT_EQ(SendMessageA(button, BM_GETCHECK, 0, 0), i == 0 ? BST_CHECKED : BST_UNCHECKED);
+    SendMessageA(button, BM_SETCHECK, BST_CHECKED, 0);  // a push button has no mark to set
+    EXPECT_EQ(SendMessageA(button, BM_GETCHECK, 0, 0), i < 2 ? BST_CHECKED : BST_UNCHECKED);
 
     PostMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
     PostMessageA(button, WM_LBUTTONUP, 0, MAKELPARAM(300, 2));

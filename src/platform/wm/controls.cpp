@@ -14,6 +14,12 @@ constexpr DWORD kButtonTypeMask = 0x0F;
 
 bool IsButton(const Window* w) { return w && w->className == "BUTTON"; }
 
+// Check boxes and radio buttons keep a mark; push buttons and group boxes have none.
+bool HasMark(const Window* w) {
+  const DWORD type = w->style & kButtonTypeMask;
+  return IsButton(w) && ((type >= BS_CHECKBOX && type <= 6) || type == 9);
+}
+
 void Notify(Window* w, WORD code) {
   if (!ToWindow(w->parent)) return;
   SendMessageA(w->parent, WM_COMMAND, MAKEWPARAM(w->id, code),
@@ -74,7 +80,7 @@ LRESULT ControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       backend::ControlChanged(hwnd);
       return 0;
     case BM_SETCHECK:
-      if (!IsButton(w)) return 0;
+      if (!HasMark(w)) return 0;
       w->check = static_cast<int>(wParam);
       backend::ControlChanged(hwnd);
       return 0;

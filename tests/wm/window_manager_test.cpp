@@ -159,6 +159,7 @@ TEST(DropDownList, AddsWithoutSelectingAndRefusesAnIndexPastTheEnd) {
   EXPECT_EQ(std::string(text), names[2]);
   EXPECT_EQ(SendMessageA(list, CB_GETLBTEXTLEN, 3, 0), CB_ERR);
   EXPECT_EQ(SendMessageA(list, CB_SETCURSEL, 3, 0), CB_ERR);
+  EXPECT_EQ(SendMessageA(list, CB_ADDSTRING, 0, 0), 3);  // no text is still an entry
   DestroyWindow(hwnd);
 }
 
@@ -216,9 +217,14 @@ TEST(MessageQueue, PostedMessagesComeInOrderThenTheQuitThenThePaint) {
   DestroyWindow(hwnd);
 }
 
-// UpdateWindow paints only what waits, once; the erase comes only when it was asked for.
+// UpdateWindow paints only what waits, once; the erase comes only when it was asked for. A
+// hidden window has nothing to repaint.
 TEST(Painting, UpdateWindowPaintsWhatWaitsOnceAndErasesOnlyWhenAsked) {
   HWND hwnd = MakeWindow();
+  Received.clear();
+  InvalidateRect(hwnd, nullptr, TRUE);
+  UpdateWindow(hwnd);
+  EXPECT_EQ(Count(WM_PAINT), 0);
   ShowWindow(hwnd, SW_SHOW);
   UpdateWindow(hwnd);
   Received.clear();

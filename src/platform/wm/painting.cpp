@@ -41,7 +41,8 @@ void EraseRect(Window* w, const RECT& rect) {
 }  // namespace
 
 void Invalidate(Window* w, const RECT* rect, bool erase) {
-  if (w->kind == WindowKind::Control) return;
+  // A hidden window shows nothing to repaint; it is painted whole once it is shown.
+  if (w->kind == WindowKind::Control || !w->visible) return;
   const RECT area = rect ? Intersect(*rect, Whole(*w)) : Whole(*w);
   if (rect && IsEmpty(area)) return;  // nothing of the client: nothing waits
   w->update = Union(w->update, area);

@@ -80,44 +80,38 @@ TEST(QtPresentation, TheChooserIsJapaneseUnderAnEnglishLang) {
   EXPECT_EQ(RunFileChooser(hwnd, ChooserMode::Open, kReadDataChooser, path), 0);
 }
 
+// Beside the owner on the side with room, narrowed to fit there when it can narrow, else over
+// the owner; always on the screen.
 TEST(QtPresentation, ADialogOpensBesideItsOwnerOnTheSideWithRoom) {
   MakeWindow();  // the application as the program makes it
   const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
   QWidget owner;
-  owner.setGeometry(area.left() + 10, area.top() + 20, 200, 100);
+  owner.resize(200, 100);
   owner.show();
-  for (bool ownerAtRightEdge : {false, true}) {
-    if (ownerAtRightEdge) owner.move(area.right() + 1 - owner.frameGeometry().width(), area.top());
+  const int rightEdge = area.right() + 1 - owner.frameGeometry().width();
+  enum Side { Right, Left, Over };
+  const struct {
+    int ownerX, width, minimumWidth;
+    Side side;
+  } cases[] = {{area.left() + 10, 150, 0, Right},
+               {rightEdge, 150, 0, Left},
+               {area.left(), area.width(), 100, Right},
+               {area.center().x() - 100, area.width() - 50, area.width() - 50, Over}};
+  for (const auto& c : cases) {
+    owner.move(c.ownerX, area.top());
     QDialog dialog(&owner);
-    dialog.resize(150, 300);
+    dialog.setMinimumWidth(c.minimumWidth);
+    dialog.resize(c.width, 200);
     qtbackend::PlaceBesideOwner(&dialog, &owner);
     dialog.show();
-    const QRect frame = owner.frameGeometry();
-    if (ownerAtRightEdge)
-      EXPECT_EQ(dialog.frameGeometry().right() + 1, frame.left());
-    else
-      EXPECT_EQ(dialog.frameGeometry().left(), frame.right() + 1);
-    EXPECT_EQ(dialog.frameGeometry().top(), frame.top());
-    EXPECT_TRUE(area.contains(dialog.frameGeometry()));
-    dialog.hide();
+    const QRect frame = owner.frameGeometry(), placed = dialog.frameGeometry();
+    EXPECT_TRUE(area.contains(placed)) << c.ownerX;
+    if (c.side == Over) {
+      EXPECT_LT(placed.left(), frame.left());
+      continue;
+    }
+    EXPECT_EQ(placed.left(), c.side == Right ? frame.right() + 1 : frame.left() - placed.width())
+        << c.ownerX;
+    EXPECT_EQ(placed.top(), frame.top());
   }
-  // Wider than the room on the right but able to narrow: narrowed to fit there.
-  owner.move(area.left(), area.top());
-  QDialog narrowing(&owner);
-  narrowing.setMinimumWidth(100);
-  narrowing.resize(area.width(), 200);
-  qtbackend::PlaceBesideOwner(&narrowing, &owner);
-  narrowing.show();
-  EXPECT_EQ(narrowing.frameGeometry().left(), owner.frameGeometry().right() + 1);
-  EXPECT_TRUE(area.contains(narrowing.frameGeometry()));
-  narrowing.hide();
-  // Too wide for either side even at its narrowest: over the owner, and still on the screen.
-  owner.move(area.center().x() - 100, area.top());
-  QDialog wide(&owner);
-  wide.setMinimumWidth(area.width() - 50);
-  wide.resize(area.width() - 50, 200);
-  qtbackend::PlaceBesideOwner(&wide, &owner);
-  wide.show();
-  EXPECT_TRUE(area.contains(wide.frameGeometry()));
-  EXPECT_LT(wide.frameGeometry().left(), owner.frameGeometry().left());
 }

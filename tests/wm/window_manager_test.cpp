@@ -3,6 +3,8 @@
 // and, in the Windows build, against the real user32 under Wine.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -10,22 +12,30 @@
 
 namespace {
 
-std::vector<UINT> Received;
+std::vector<MSG> Received;
 int DestroysLeft = 0;  // how many WM_DESTROY calls DestroyWindow again
+RECT Painted{};        // what the last WM_PAINT was to paint
 
 LRESULT CALLBACK RecordingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  Received.push_back(msg);
+  Received.push_back({hwnd, msg, wParam, lParam, 0, {0, 0}});
   if (msg == WM_CREATE && DestroysLeft < 0) return -1;
   if (msg == WM_DESTROY && DestroysLeft > 0) {
     --DestroysLeft;
     EXPECT_TRUE(DestroyWindow(hwnd));
+  }
+  if (msg == WM_PAINT) {
+    PAINTSTRUCT ps;
+    BeginPaint(hwnd, &ps);
+    Painted = ps.rcPaint;
+    EndPaint(hwnd, &ps);
+    return 0;
   }
   return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
 
 int Count(UINT msg) {
   int n = 0;
-  for (UINT m : Received) n += m == msg;
+  for (const MSG& m : Received) n += m.message == msg;
   return n;
 }
 
@@ -33,6 +43,7 @@ const char* ClassName() {
   static const bool registered = [] {
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof wc;
+    wc.style = CS_HREDRAW | CS_VREDRAW;
     wc.lpfnWndProc = RecordingProc;
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<UINT_PTR>(COLOR_SCROLLBAR + 1));
@@ -54,6 +65,19 @@ HWND MakeChild(HWND parent, const char* className, DWORD style, int id) {
   return CreateWindowExA(0, className, "", WS_CHILD | WS_VISIBLE | style, 8, 8, 60, 160, parent,
                          reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
                          GetModuleHandleA(nullptr), nullptr);
+}
+
+// Takes messages from the queue and dispatches them until `last` addressed to `to` was
+// dispatched; `during` runs just before that one is dispatched.
+void DispatchUntil(HWND to, UINT last, const std::function<void()>& during = {}) {
+  MSG m;
+  while (GetMessageA(&m, nullptr, 0, 0) > 0) {
+    const bool done = m.hwnd == to && m.message == last;
+    if (done && during) during();
+    DispatchMessageA(&m);
+    if (done) return;
+  }
+  ADD_FAILURE() << "the loop ended first";
 }
 
 // Each test leaves no window; the process then ends as a program does, with the quit message
@@ -87,15 +111,25 @@ TEST(WindowLifetime, CloseDestroysAndDestroyingAgainFromWmDestroyEndsWithOneDead
   EXPECT_FALSE(DestroyWindow(hwnd));  // the handle is dead
   EXPECT_EQ(GetDlgItem(hwnd, 7), nullptr);
 
-  DestroysLeft = -1;  // WM_CREATE refuses: no window
+  // WM_CREATE refuses: no window, and no WM_DESTROY for what was never made.
+  DestroysLeft = -1;
+  Received.clear();
   EXPECT_EQ(MakeWindow(), nullptr);
+  EXPECT_EQ(Count(WM_DESTROY), 0);
+  ASSERT_EQ(Count(WM_CREATE), 1);
+  for (const MSG& m : Received) EXPECT_FALSE(DestroyWindow(m.hwnd));  // its handle is dead
   DestroysLeft = 0;
+  // Neither an unknown class nor a child without a parent makes a window.
+  EXPECT_EQ(CreateWindowExA(0, "NoSuchClass", "", WS_OVERLAPPEDWINDOW, 0, 0, 10, 10, nullptr,
+                            nullptr, GetModuleHandleA(nullptr), nullptr),
+            nullptr);
+  EXPECT_EQ(MakeChild(nullptr, "BUTTON", BS_PUSHBUTTON, 1), nullptr);
 }
 
 TEST(WindowLifetime, DialogItemsAreFoundByIdentifierUnderTheirOwnParentOnly) {
   HWND first = MakeWindow(), second = MakeWindow();
   HWND a = MakeChild(first, "BUTTON", BS_AUTOCHECKBOX, 7);
-  HWND b = MakeChild(second, "BUTTON", BS_AUTOCHECKBOX, 7);
+  HWND b = MakeChild(second, "button", BS_AUTOCHECKBOX, 7);  // class names ignore case
   ASSERT_TRUE(a && b && a != b);
   EXPECT_EQ(GetDlgItem(first, 7), a);
   EXPECT_EQ(GetDlgItem(second, 7), b);
@@ -125,12 +159,72 @@ TEST(DropDownList, AddsWithoutSelectingAndRefusesAnIndexPastTheEnd) {
   EXPECT_EQ(std::string(text), names[2]);
   EXPECT_EQ(SendMessageA(list, CB_GETLBTEXTLEN, 3, 0), CB_ERR);
   EXPECT_EQ(SendMessageA(list, CB_SETCURSEL, 3, 0), CB_ERR);
+  EXPECT_EQ(SendMessageA(list, CB_ADDSTRING, 0, 0), 3);  // no text is still an entry
   DestroyWindow(hwnd);
 }
 
-// UpdateWindow paints only what waits, once; the erase comes only when it was asked for.
+// A button tells its parent at once, from within the click: WM_COMMAND arrives while the
+// button's WM_LBUTTONUP is being dispatched, not later through the queue. An automatic check
+// box changes its mark as it is clicked; a plain one leaves the mark to the program, and a push
+// button has none. A release outside the button is no click.
+TEST(Controls, AClickIsReportedWhileTheReleaseIsDispatchedAndOnlyAnAutoCheckBoxChangesItsMark) {
+  HWND hwnd = MakeWindow();
+  const DWORD styles[] = {BS_AUTOCHECKBOX, BS_CHECKBOX, BS_PUSHBUTTON};
+  for (int i = 0; i < 3; ++i) {
+    HWND button = MakeChild(hwnd, "BUTTON", styles[i], 20 + i);
+    PostMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    PostMessageA(button, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    Received.clear();
+    DispatchUntil(button, WM_LBUTTONUP, [] { EXPECT_EQ(Count(WM_COMMAND), 0); });
+    ASSERT_EQ(Count(WM_COMMAND), 1) << "style " << styles[i];
+    for (const MSG& m : Received) {
+      if (m.message != WM_COMMAND) continue;
+      EXPECT_EQ(std::pair(m.wParam, m.lParam), std::pair(WPARAM{MAKEWPARAM(20 + i, BN_CLICKED)},
+                                                         reinterpret_cast<LPARAM>(button)));
+    }
+    EXPECT_EQ(SendMessageA(button, BM_GETCHECK, 0, 0), i == 0 ? BST_CHECKED : BST_UNCHECKED);
+    SendMessageA(button, BM_SETCHECK, BST_CHECKED, 0);  // a push button has no mark to set
+    EXPECT_EQ(SendMessageA(button, BM_GETCHECK, 0, 0), i < 2 ? BST_CHECKED : BST_UNCHECKED);
+
+    PostMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    PostMessageA(button, WM_LBUTTONUP, 0, MAKELPARAM(300, 2));
+    Received.clear();
+    DispatchUntil(button, WM_LBUTTONUP);
+    EXPECT_EQ(Count(WM_COMMAND), 0);
+  }
+  DestroyWindow(hwnd);
+}
+
+// Posted messages come in order; the quit message comes once they are taken, before any
+// repaint, and ends the loop with its code; a window waiting to be repainted gets WM_PAINT only
+// when nothing else waits.
+TEST(MessageQueue, PostedMessagesComeInOrderThenTheQuitThenThePaint) {
+  constexpr UINT kFirst = 0x8001, kSecond = 0x8002;  // WM_APP + 1, + 2
+  HWND hwnd = MakeWindow();
+  ShowWindow(hwnd, SW_SHOW);
+  PostMessageA(hwnd, kFirst, 1, 2);
+  PostMessageA(hwnd, kSecond, 3, 4);
+  PostQuitMessage(5);
+  std::vector<UINT> got;
+  MSG m;
+  while (GetMessageA(&m, nullptr, 0, 0) > 0) {
+    if (m.hwnd == hwnd) got.push_back(m.message);
+    DispatchMessageA(&m);
+  }
+  EXPECT_EQ(std::pair(m.message, m.wParam), std::pair(UINT{WM_QUIT}, WPARAM{5}));
+  EXPECT_EQ(got, (std::vector<UINT>{kFirst, kSecond}));
+  DispatchUntil(hwnd, WM_PAINT);
+  DestroyWindow(hwnd);
+}
+
+// UpdateWindow paints only what waits, once; the erase comes only when it was asked for. A
+// hidden window has nothing to repaint.
 TEST(Painting, UpdateWindowPaintsWhatWaitsOnceAndErasesOnlyWhenAsked) {
   HWND hwnd = MakeWindow();
+  Received.clear();
+  InvalidateRect(hwnd, nullptr, TRUE);
+  UpdateWindow(hwnd);
+  EXPECT_EQ(Count(WM_PAINT), 0);
   ShowWindow(hwnd, SW_SHOW);
   UpdateWindow(hwnd);
   Received.clear();
@@ -145,6 +239,67 @@ TEST(Painting, UpdateWindowPaintsWhatWaitsOnceAndErasesOnlyWhenAsked) {
   UpdateWindow(hwnd);
   EXPECT_EQ(Count(WM_PAINT), 2);
   EXPECT_EQ(Count(WM_ERASEBKGND), 1);
+  // A part of the client is painted as a part; a rectangle beyond the client asks for nothing.
+  const RECT beyond{5000, 5000, 5010, 5010}, part{10, 20, 30, 40};
+  InvalidateRect(hwnd, &beyond, TRUE);
+  UpdateWindow(hwnd);
+  EXPECT_EQ(Count(WM_PAINT), 2);
+  InvalidateRect(hwnd, &part, FALSE);
+  UpdateWindow(hwnd);
+  EXPECT_EQ(Count(WM_PAINT), 3);
+  EXPECT_EQ(std::tie(Painted.left, Painted.top, Painted.right, Painted.bottom),
+            std::tie(part.left, part.top, part.right, part.bottom));
+  DestroyWindow(hwnd);
+}
+
+// Minimised, the window reports a zero client area; restored, the size it had, and it is
+// repainted whole and erased, since nothing of it was kept while it was away.
+TEST(Painting, MinimiseReportsZeroAndRestoreReportsTheClientSizeAndRepaints) {
+  HWND hwnd = MakeWindow();
+  Received.clear();
+  ShowWindow(hwnd, SW_SHOW);
+  UpdateWindow(hwnd);
+  const auto sizes = [] {
+    std::vector<std::pair<WPARAM, LPARAM>> out;
+    for (const MSG& m : Received)
+      if (m.message == WM_SIZE) out.emplace_back(m.wParam, m.lParam);
+    return out;
+  };
+  ASSERT_FALSE(sizes().empty());
+  const LPARAM shown = sizes().back().second;
+  Received.clear();
+  ShowWindow(hwnd, 6 /* SW_MINIMIZE */);
+  EXPECT_EQ(sizes(), (std::vector<std::pair<WPARAM, LPARAM>>{{1 /* SIZE_MINIMIZED */, 0}}));
+  Received.clear();
+  ShowWindow(hwnd, 9 /* SW_RESTORE */);
+  UpdateWindow(hwnd);
+  EXPECT_EQ(sizes(), (std::vector<std::pair<WPARAM, LPARAM>>{{0 /* SIZE_RESTORED */, shown}}));
+  EXPECT_EQ(Count(WM_PAINT), 1);
+  EXPECT_EQ(Count(WM_ERASEBKGND), 1);
+  DestroyWindow(hwnd);
+}
+
+// Only the module's own accelerator tables are used: a look-alike record, or one freed, is
+// never read through.
+TEST(Accelerators, OnlyTheModulesOwnTablesAreUsed) {
+  HWND hwnd = MakeWindow();
+  struct LookAlike {
+    WORD id;
+    std::span<const ACCEL> entries;
+  };
+  static const ACCEL entries[] = {{0, 'z', 4242}};
+  const LookAlike table{1, entries};
+  auto* made = new LookAlike{1, entries};
+  // Kept as a number (volatile: the compiler need not know where it came from).
+  volatile std::uintptr_t freed = reinterpret_cast<std::uintptr_t>(made);
+  delete made;
+  MSG msg{hwnd, WM_CHAR, 'z', 0, 0, {}};
+  Received.clear();
+  for (const void* foreign :
+       {static_cast<const void*>(&table), reinterpret_cast<const void*>(freed)})
+    EXPECT_EQ(
+        TranslateAcceleratorA(hwnd, reinterpret_cast<HACCEL>(const_cast<void*>(foreign)), &msg), 0);
+  EXPECT_EQ(Count(WM_COMMAND), 0);
   DestroyWindow(hwnd);
 }
 

@@ -2,7 +2,7 @@
 //
 // Implements: MessageBoxA with the buttons MB_OK, MB_OKCANCEL, MB_YESNO, MB_YESNOCANCEL; while
 // the box "waits", the modal loop keeps delivering paint and size messages (see
-// DeliverModalMessages in headless_windows.h).
+// wm::DeliverModalMessages).
 // Does not implement: drawing the box, icons, default-button flags, MB_ABORTRETRYIGNORE and
 // the other button sets, timeouts.
 //

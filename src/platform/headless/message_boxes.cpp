@@ -1,9 +1,9 @@
 // Headless backend, message boxes. See headless_message_boxes.h for what it stands in for.
 #include "platform/headless/headless.h"
 #include "platform/headless/headless_message_boxes.h"
-#include "platform/headless/headless_windows.h"
 #include "platform/headless/scripted_answers.h"
 #include "platform/wm/message_box_buttons.h"
+#include "platform/wm/window_manager.h"
 
 namespace headless {
 namespace {
@@ -39,10 +39,14 @@ int WINAPI MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
   const MessageBoxCall call{owner, text ? text : "", wm::MessageBoxCaption(caption), type, 0};
   const std::size_t index = S().calls.size();
   S().calls.push_back(call);
-  // The box is open: what the window system delivers meanwhile reaches the owner now.
-  DeliverModalMessages();
-  const int answer = S().answers.Next(call, wm::ClosedAnswer(type));
-  DeliverModalMessages();
+  int answer;
+  {
+    // The box is open: what the window system delivers meanwhile reaches the owner now.
+    wm::ModalScope modal;
+    wm::DeliverModalMessages();
+    answer = S().answers.Next(call, wm::ClosedAnswer(type));
+    wm::DeliverModalMessages();
+  }
   S().calls[index].answer = answer;
   return answer;
 }

@@ -1,15 +1,13 @@
-// Qt backend, the built-in control classes as native widgets: "BUTTON" (push buttons, and
-// check boxes that change their mark only when the program sets it), "COMBOBOX" (a pick-only
-// list that keeps the order of its entries) and "STATIC" (text or an icon). Each answers the
-// control messages the program sends and reports clicks and selections to its parent.
+// Qt backend, the built-in control classes of the window manager as native widgets: "BUTTON"
+// (push buttons, and check boxes whose mark is the window manager's), "COMBOBOX" (a pick-only
+// list) and "STATIC" (text or an icon).
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
-#include <cstring>
 
 #include "platform/qt/qt_windows.h"
-#include "platform/wm/combo_list.h"
+#include "platform/wm/window_backend.h"
 
 namespace qtbackend {
 namespace {
@@ -41,115 +39,88 @@ QString StaticText(const char* text, DWORD style) {
   return out;
 }
 
-void FitComboBox(Window* w, QComboBox* combo) {
+void FitComboBox(QtView* v, QComboBox* combo) {
   const int field = combo->sizeHint().height();
   combo->resize(combo->width(), field);
   const int item = std::max(1, combo->fontMetrics().height() + 4);
-  combo->setMaxVisibleItems(std::max(1, (w->listHeight - field) / item));
-}
-
-QComboBox* ComboOf(Window* w) {
-  return w->className == "COMBOBOX" ? static_cast<QComboBox*>(w->widget.data()) : nullptr;
-}
-
-QCheckBox* CheckBoxOf(Window* w) {
-  return w->className == "BUTTON" ? qobject_cast<QCheckBox*>(w->widget.data()) : nullptr;
+  combo->setMaxVisibleItems(std::max(1, (v->listHeight - field) / item));
 }
 
 }  // namespace
 
-void Notify(Window* control, WORD code) {
-  const HWND hwnd = ToHandle(control);
-  const WPARAM wParam = MAKEWPARAM(control->id, code);
-  const LPARAM lParam = reinterpret_cast<LPARAM>(hwnd);
-  Window* parent = ToWindow(control->parent);
-  if (!parent) return;
-  if (parent->kind == WindowKind::Dialog)
-    SendMessageA(control->parent, WM_COMMAND, wParam, lParam);
-  else
-    Post(control->parent, WM_COMMAND, wParam, lParam);
-}
-
-bool CreateControlWidget(Window* w, QWidget* parentWidget, const char* text, int x, int y,
-                         int width, int height) {
-  const HWND hwnd = ToHandle(w);
+// The widgets report what the user did to the window manager, which notifies the parent.
+QWidget* MakeControlWidget(HWND hwnd, QWidget* parentWidget) {
+  Window* w = ToWindow(hwnd);
+  QtView* v = ViewOf(hwnd);
+  const QString text = QString::fromUtf8(w->text);
   QWidget* widget = nullptr;
   if (w->className == "BUTTON") {
     const DWORD type = w->style & kButtonTypeMask;
+    QAbstractButton* button;
     if (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX) {
-      QCheckBox* box = type == BS_CHECKBOX
-                           ? new ManualCheckBox(QString::fromUtf8(text), parentWidget)
-                           : new QCheckBox(QString::fromUtf8(text), parentWidget);
-      QObject::connect(box, &QCheckBox::clicked, [hwnd] {
-        if (Window* c = ToWindow(hwnd)) Notify(c, BN_CLICKED);
-      });
-      widget = box;
+      button = type == BS_CHECKBOX ? new ManualCheckBox(text, parentWidget)
+                                   : new QCheckBox(text, parentWidget);
     } else {
-      auto* button = new QPushButton(QString::fromUtf8(text), parentWidget);
-      button->setAutoDefault(false);
-      if (type == BS_DEFPUSHBUTTON) button->setDefault(true);
-      QObject::connect(button, &QPushButton::clicked, [hwnd] {
-        if (Window* c = ToWindow(hwnd)) Notify(c, BN_CLICKED);
-      });
-      widget = button;
+      auto* push = new QPushButton(text, parentWidget);
+      push->setAutoDefault(false);
+      push->setDefault(type == BS_DEFPUSHBUTTON);
+      button = push;
     }
+    QObject::connect(button, &QAbstractButton::clicked, [hwnd] { wm::ClickButton(hwnd); });
+    widget = button;
   } else if (w->className == "COMBOBOX") {
     auto* combo = new QComboBox(parentWidget);
     combo->setEditable(false);
     combo->setInsertPolicy(QComboBox::InsertAtBottom);
-    QObject::connect(combo, &QComboBox::activated, [hwnd](int index) {
-      if (Window* c = ToWindow(hwnd); c && wm::PickEntry(c->list, index)) Notify(c, CBN_SELCHANGE);
-    });
-    w->listHeight = height;
+    QObject::connect(combo, &QComboBox::activated,
+                     [hwnd](int index) { wm::PickListEntry(hwnd, index); });
+    v->listHeight = w->height;
     widget = combo;
-  } else if (w->className == "STATIC") {
+  } else {
     auto* label = new QLabel(parentWidget);
     if ((w->style & kStaticTypeMask) != SS_ICON) {
-      label->setText(StaticText(text, w->style));
+      label->setText(StaticText(w->text.c_str(), w->style));
       label->setTextFormat(Qt::PlainText);
       label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
       label->setWordWrap(true);
     }
     widget = label;
-  } else {
-    return false;
   }
-  w->widget = widget;
-  widget->setGeometry(x, y, width, height);
-  if (auto* combo = qobject_cast<QComboBox*>(widget)) FitComboBox(w, combo);
-  widget->setVisible((w->style & WS_VISIBLE) != 0);
-  return true;
-}
-
-LRESULT ControlProc(Window* w, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (!w->widget) return 0;
-  // The list's entries and selection are the window manager's; the widget shows them.
-  if (LRESULT result; ComboOf(w) && wm::AnswerComboMessage(w->list, msg, wParam, lParam, &result)) {
-    QComboBox* combo = ComboOf(w);
-    if (msg == CB_ADDSTRING && result != CB_ERR)
-      combo->addItem(QString::fromUtf8(w->list.entries.back()));
-    combo->setCurrentIndex(w->list.selection);
-    return result;
-  }
-  switch (msg) {
-    case WM_SETFONT: {
-      w->font = reinterpret_cast<HFONT>(wParam);
-      const auto* font = static_cast<raster::Font*>(raster::ToObject(w->font));
-      if (!font || font->kind != raster::ObjectKind::Font) return 0;
-      w->widget->setFont(FontFromLogfont(font->logfont));
-      if (auto* combo = ComboOf(w)) FitComboBox(w, combo);
-      if (lParam) w->widget->update();
-      return 0;
+  widget->setGeometry(w->x, w->y, w->width, w->height);
+  if (auto* combo = qobject_cast<QComboBox*>(widget)) FitComboBox(v, combo);
+  if (auto* label = qobject_cast<QLabel*>(widget); label && w->iconId) {
+    // An icon control takes the size of its icon.
+    const QPixmap pixmap = IconPixmap(LoadIconA(w->instance, MAKEINTRESOURCEA(w->iconId)), 32);
+    if (!pixmap.isNull()) {
+      label->setPixmap(pixmap);
+      label->resize(pixmap.size());
     }
-    case BM_SETCHECK:
-      if (QCheckBox* box = CheckBoxOf(w)) box->setChecked(wParam == BST_CHECKED);
-      return 0;
-    case BM_GETCHECK:
-      if (QCheckBox* box = CheckBoxOf(w)) return box->isChecked() ? BST_CHECKED : BST_UNCHECKED;
-      return 0;
-    default:
-      return 0;
   }
+  widget->setVisible((w->style & WS_VISIBLE) != 0);
+  return widget;
 }
 
 }  // namespace qtbackend
+
+using namespace qtbackend;
+
+// The check mark, the list's entries and selection and the font are the window manager's; the
+// widget shows them.
+void backend::ControlChanged(HWND hwnd) {
+  Window* w = ToWindow(hwnd);
+  QtView* v = ViewOf(hwnd);
+  if (!w || !v || !v->widget) return;
+  if (auto* box = qobject_cast<QCheckBox*>(v->widget.data()))
+    box->setChecked(w->check == BST_CHECKED);
+  if (auto* combo = qobject_cast<QComboBox*>(v->widget.data())) {
+    while (combo->count() < static_cast<int>(w->list.entries.size()))
+      combo->addItem(QString::fromUtf8(w->list.entries[combo->count()]));
+    combo->setCurrentIndex(w->list.selection);
+  }
+  const auto* font = static_cast<raster::Font*>(raster::ToObject(w->font));
+  if (font && font->kind == raster::ObjectKind::Font &&
+      v->widget->font() != FontFromLogfont(font->logfont)) {
+    v->widget->setFont(FontFromLogfont(font->logfont));
+    if (auto* combo = qobject_cast<QComboBox*>(v->widget.data())) FitComboBox(v, combo);
+  }
+}

@@ -184,7 +184,7 @@ BOOL RunChooser(OPENFILENAMEA* ofn, bool save) {
   EnsureApplication();
   KeepChooserSettingsAway();
   NameOnlyIconProvider icons;
-  ChooserDialog dialog(FrameWidget(TopLevelOf(ofn->hwndOwner)), ofn->Flags, &icons);
+  ChooserDialog dialog(FrameWidget(wm::TopLevelOf(ofn->hwndOwner)), ofn->Flags, &icons);
   dialog.setWindowModality(Qt::ApplicationModal);
   dialog.setOption(QFileDialog::DontConfirmOverwrite, !(ofn->Flags & OFN_OVERWRITEPROMPT));
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -226,7 +226,7 @@ BOOL RunChooser(OPENFILENAMEA* ofn, bool save) {
   ShowJapaneseDates(&dialog);
   int accepted;
   {
-    ModalScope modal;
+    wm::ModalScope modal;
     accepted = dialog.exec();
   }
   if (accepted != QDialog::Accepted || dialog.Chosen().isEmpty()) return FALSE;

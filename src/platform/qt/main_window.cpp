@@ -7,7 +7,6 @@
 #include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <new>
 
 namespace qtbackend {
 namespace {
@@ -15,6 +14,8 @@ namespace {
 constexpr WPARAM kSizeRestored = 0;
 constexpr WPARAM kSizeMinimized = 1;
 constexpr WPARAM kSizeMaximized = 2;
+
+COLORREF BackgroundOf(const Window& w) { return raster::ClassBackgroundColor(w.background); }
 
 WPARAM ButtonFlags(Qt::MouseButtons buttons) {
   WPARAM flags = 0;
@@ -69,16 +70,6 @@ QSize LargestWindowSize(const QWidget* widget) {
   return screen ? screen->virtualSize() : QSize(4096, 4096);
 }
 
-void ReportClientSize(Window* w, WPARAM kind) {
-  if (!w->client) return;
-  const int width = w->client->width(), height = w->client->height();
-  if (w->sizeReported && width == w->reportedWidth && height == w->reportedHeight) return;
-  w->sizeReported = true;
-  w->reportedWidth = width;
-  w->reportedHeight = height;
-  SendMessageA(ToHandle(w), WM_SIZE, kind, MAKELPARAM(width, height));
-}
-
 MainFrame::MainFrame(HWND hwnd) : QWidget(nullptr), hwnd_(hwnd) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -93,7 +84,7 @@ void MainFrame::closeEvent(QCloseEvent* event) {
     return;
   }
   event->ignore();
-  Post(hwnd_, WM_CLOSE, 0, 0);
+  PostMessageA(hwnd_, WM_CLOSE, 0, 0);
 }
 
 // A window made larger than its desktop (a script, or a window manager that ignores the
@@ -108,14 +99,13 @@ void MainFrame::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
   if (event->type() != QEvent::WindowStateChange) return;
   Window* w = ToWindow(hwnd_);
-  if (!w || w->destroying) return;
-  if (isMinimized()) {
-    w->reportedWidth = w->reportedHeight = 0;
-    SendMessageA(hwnd_, WM_SIZE, kSizeMinimized, 0);
-  } else if (w->reportedWidth == 0 && w->reportedHeight == 0 && w->client) {
-    ReportClientSize(w, isMaximized() ? kSizeMaximized : kSizeRestored);
-    Invalidate(w, nullptr, true);
-  }
+  QWidget* client = ClientWidget(hwnd_);
+  if (!w || !client) return;
+  if (isMinimized())
+    wm::SizeChanged(hwnd_, kSizeMinimized, 0, 0);
+  else if (w->minimized)
+    wm::SizeChanged(hwnd_, isMaximized() ? kSizeMaximized : kSizeRestored, w->client.width,
+                    w->client.height);
 }
 
 ClientArea::ClientArea(HWND hwnd, QWidget* parent) : QWidget(parent), hwnd_(hwnd) {
@@ -135,17 +125,18 @@ void ClientArea::paintEvent(QPaintEvent* event) {
   updatePending_ = false;
   Window* w = ToWindow(hwnd_);
   if (!w) return;
-  const raster::Surface& s = w->surface;
+  const raster::Surface& s = w->client;
   QPainter painter(this);
   const QRect area = event->rect() & QRect(0, 0, s.width, s.height);
   if (!area.isEmpty() && !PaintBuffer(painter, area, s))
-    painter.fillRect(area, QColor::fromRgb(raster::PixelFromColorref(w->background) | 0xFF000000u));
+    painter.fillRect(area,
+                     QColor::fromRgb(raster::PixelFromColorref(BackgroundOf(*w)) | 0xFF000000u));
   // Only what can be seen: the client of a window that was made larger than its screen is
   // painted where it shows.
   QRect visible = event->rect();
   if (const QScreen* screen = this->screen())
     visible &= QRect(mapFromGlobal(screen->virtualGeometry().topLeft()), screen->virtualSize());
-  PaintBeyondBuffer(painter, visible, s, w->background);
+  PaintBeyondBuffer(painter, visible, s, BackgroundOf(*w));
   NoteClientPainted();
 }
 
@@ -162,30 +153,19 @@ bool ClientArea::PaintBuffer(QPainter& painter, const QRect& area, const raster:
   return true;
 }
 
+// The pixel buffer never grows beyond the desktop; the rest of the client shows as its
+// continuation.
 void ClientArea::resizeEvent(QResizeEvent*) {
   Window* w = ToWindow(hwnd_);
-  if (!w || w->destroying) return;
-  const int oldWidth = w->surface.width, oldHeight = w->surface.height;
+  if (!w || w->minimized) return;
   const QSize most = LargestWindowSize(this);
-  try {
-    w->surface.Resize(std::min(width(), most.width()), std::min(height(), most.height()));
-  } catch (const std::bad_alloc&) {
-    // The old pixels stay, and the rest of the client shows as their continuation.
-  }
-  // Uncovered pixels show the class background until the repaint draws over them.
-  EraseBackground(w, QRect(oldWidth, 0, w->surface.width - oldWidth, w->surface.height));
-  EraseBackground(w, QRect(0, oldHeight, w->surface.width, w->surface.height - oldHeight));
-  const bool maximized = window()->isMaximized();
-  ReportClientSize(w, maximized ? kSizeMaximized : kSizeRestored);
-  if (w->classStyle & (CS_HREDRAW | CS_VREDRAW))
-    Invalidate(w, nullptr, true);
-  else
-    Invalidate(w, nullptr, false);
+  wm::SizeChanged(hwnd_, window()->isMaximized() ? kSizeMaximized : kSizeRestored,
+                  std::min(width(), most.width()), std::min(height(), most.height()));
 }
 
 void ClientArea::PostMouse(UINT msg, QMouseEvent* event) {
   const QPoint p = event->position().toPoint();
-  Post(hwnd_, msg, ButtonFlags(event->buttons()), MAKELPARAM(p.x(), p.y()));
+  PostMessageA(hwnd_, msg, ButtonFlags(event->buttons()), MAKELPARAM(p.x(), p.y()));
 }
 
 void ClientArea::mouseMoveEvent(QMouseEvent* event) { PostMouse(WM_MOUSEMOVE, event); }

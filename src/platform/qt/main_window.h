@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QWidget>
 
+#include "platform/qt/qt_backend.h"
 #include "platform/qt/qt_windows.h"
 
 namespace qtbackend {
@@ -55,9 +56,6 @@ class ClientArea : public QWidget {
   bool updatePending_ = false;
   Qt::MouseButtons pressed_;  // presses already reported and not yet released
 };
-
-// Tells the window procedure the client size (WM_SIZE) when it changed or was never told.
-void ReportClientSize(Window* w, WPARAM kind);
 
 // The largest size a window (or its pixel buffer) gets: the desktop of the widget's screen.
 QSize LargestWindowSize(const QWidget* widget);

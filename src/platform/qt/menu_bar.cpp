@@ -21,10 +21,9 @@ void AddEntries(QMenu* menu, std::span<const MenuEntryResource> entries, HWND hw
         break;
       case MenuEntryKind::Item: {
         const WORD command = entry.command;
-        QObject::connect(menu->addAction(QString::fromUtf8(entry.text)), &QAction::triggered,
-                         [hwnd, command] {
-                           if (ToWindow(hwnd)) Post(hwnd, WM_COMMAND, MAKEWPARAM(command, 0), 0);
-                         });
+        QObject::connect(
+            menu->addAction(QString::fromUtf8(entry.text)), &QAction::triggered,
+            [hwnd, command] { PostMessageA(hwnd, WM_COMMAND, MAKEWPARAM(command, 0), 0); });
         break;
       }
     }
@@ -33,23 +32,21 @@ void AddEntries(QMenu* menu, std::span<const MenuEntryResource> entries, HWND hw
 
 }  // namespace
 
-void BuildMenuBar(Window* w, HINSTANCE instance, LPCSTR menuName) {
+void BuildMenuBar(HWND hwnd, QWidget* frame, HINSTANCE instance, LPCSTR menuName) {
   const MenuResource* resource = menuName ? FindMenuResource(instance, menuName) : nullptr;
-  if (!resource || !w->widget) return;
-  auto* bar = new QMenuBar(w->widget);
-  const HWND hwnd = ToHandle(w);
+  if (!resource) return;
+  auto* bar = new QMenuBar(frame);
   for (const MenuEntryResource& top : resource->bar) {
     if (top.kind == MenuEntryKind::Popup) {
       AddEntries(bar->addMenu(QString::fromUtf8(top.text)), top.children, hwnd);
     } else if (top.kind == MenuEntryKind::Item) {
       const WORD command = top.command;
-      QObject::connect(bar->addAction(QString::fromUtf8(top.text)), &QAction::triggered,
-                       [hwnd, command] {
-                         if (ToWindow(hwnd)) Post(hwnd, WM_COMMAND, MAKEWPARAM(command, 0), 0);
-                       });
+      QObject::connect(
+          bar->addAction(QString::fromUtf8(top.text)), &QAction::triggered,
+          [hwnd, command] { PostMessageA(hwnd, WM_COMMAND, MAKEWPARAM(command, 0), 0); });
     }
   }
-  w->widget->layout()->setMenuBar(bar);
+  frame->layout()->setMenuBar(bar);
 }
 
 }  // namespace qtbackend

@@ -49,7 +49,7 @@ QMessageBox::Icon IconOf(UINT type) {
 
 int WINAPI MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
   qtbackend::EnsureApplication();
-  QMessageBox box(qtbackend::FrameWidget(qtbackend::TopLevelOf(owner)));
+  QMessageBox box(qtbackend::FrameWidget(wm::TopLevelOf(owner)));
   box.setWindowModality(Qt::ApplicationModal);
   // A message box has a title and a close box; window managers would add the rest.
   box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -64,7 +64,7 @@ int WINAPI MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
   box.setStandardButtons(buttons);
   box.setDefaultButton(ButtonOf(wm::DefaultButton(type)));
   {
-    qtbackend::ModalScope modal;
+    wm::ModalScope modal;
     box.exec();
   }
   const QAbstractButton* clicked = box.clickedButton();

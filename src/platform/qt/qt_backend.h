@@ -1,15 +1,16 @@
 // The Qt backend's own controls, for the desktop program's tests and tools: the widgets that
 // stand behind a window handle, and the pixels the client shows.
 //
-// The backend implements the window-manager, dialog and clipboard part of win32.h on Qt 6
-// Widgets: window classes, top-level windows (frame, QMenuBar from the class menu, a client
-// widget that shows the window's own pixel buffer), the built-in controls BUTTON, COMBOBOX and
-// STATIC as native widgets, the message queue and loop with accelerators, BeginPaint/EndPaint,
-// MessageBoxA (QMessageBox), DialogBoxParamA (a QDialog built from the template),
-// GetOpenFileNameA/GetSaveFileNameA (QFileDialog), the clipboard (QClipboard, CF_BITMAP only),
-// module resources (strings, icons, the arrow cursor) and text output with real glyphs.
+// The backend presents the shared window manager (platform/wm: windows, messages, controls,
+// dialogs) on Qt 6 Widgets: a top-level window as a frame with a QMenuBar from the class menu
+// and a client widget that shows the window's own pixel buffer, the built-in controls BUTTON,
+// COMBOBOX and STATIC as native widgets, a dialog from a template as a QDialog; and it
+// implements MessageBoxA (QMessageBox), GetOpenFileNameA/GetSaveFileNameA (QFileDialog), the
+// clipboard (QClipboard, CF_BITMAP only), module resources (strings, icons, the arrow cursor)
+// and text output with real glyphs.
 // Not implemented: other clipboard formats, non-client messages, cursors other than the arrow,
-// SetFocus/SetCapture and the rest of user32 that the program does not call.
+// child windows of registered classes, SetFocus/SetCapture and the rest of user32 that the
+// program does not call.
 #pragma once
 
 #include "platform/raster/surface.h"

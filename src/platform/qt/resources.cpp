@@ -5,7 +5,6 @@
 #include <QPixmap>
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
 
 #include "platform/module.h"
 #include "platform/qt/qt_windows.h"
@@ -30,12 +29,9 @@ QPixmap PixmapOf(const IconImageResource& image) {
 
 }  // namespace
 
-// Icon handles are the resources themselves, as LoadIconA hands them out; anything else
-// finds no icon.
-const IconResource* IconResourceOf(HICON icon) { return IconResourceOfHandle(icon); }
-
 QPixmap IconPixmap(HICON icon, int size) {
-  const IconResource* resource = IconResourceOf(icon);
+  // Anything but a handle LoadIconA handed out finds no icon.
+  const IconResource* resource = IconResourceOfHandle(icon);
   if (!resource || resource->images.empty()) return QPixmap();
   const IconImageResource* best = &resource->images.front();
   for (const IconImageResource& image : resource->images)

@@ -10,7 +10,7 @@
 // Not handled: the menu's WM_INITMENU before the command, FNOINVERT.
 #include "platform/module.h"
 #include "platform/win32.h"
-#include "platform/wm/window_backend.h"
+#include "platform/wm/window_manager.h"
 
 namespace {
 
@@ -43,8 +43,8 @@ HACCEL WINAPI LoadAcceleratorsA(HINSTANCE instance, LPCSTR name) {
 
 int WINAPI TranslateAcceleratorA(HWND hwnd, HACCEL accel, MSG* msg) {
   const AcceleratorTableResource* table = AcceleratorTableOfHandle(accel);
-  if (!table || !msg || !backend::IsWindow(hwnd)) return 0;
-  const BYTE held = backend::KeysHeld(*msg) & kHeldMask;
+  if (!table || !msg || !wm::ToWindow(hwnd)) return 0;
+  const BYTE held = wm::KeysHeld(*msg) & kHeldMask;
   for (const ACCEL& entry : table->entries) {
     if (!Matches(entry, *msg, held)) continue;
     SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(entry.cmd, 1), 0);

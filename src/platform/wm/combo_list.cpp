@@ -13,10 +13,9 @@ bool AnswerComboMessage(ComboList& list, UINT msg, WPARAM wParam, LPARAM lParam,
   LRESULT r = CB_ERR;
   switch (msg) {
     case CB_ADDSTRING:
-      if (lParam) {
-        list.entries.emplace_back(reinterpret_cast<const char*>(lParam));
-        r = static_cast<LRESULT>(list.entries.size() - 1);
-      }
+      // A null text adds an empty entry.
+      list.entries.emplace_back(lParam ? reinterpret_cast<const char*>(lParam) : "");
+      r = static_cast<LRESULT>(list.entries.size() - 1);
       break;
     case CB_GETCOUNT:
       r = static_cast<LRESULT>(list.entries.size());

@@ -8,18 +8,8 @@ namespace wm {
 constexpr int kFrameWidth = 8;
 constexpr int kFrameHeight = 46;
 
-// The client area of a window made at CW_USEDEFAULT size.
-constexpr int kDefaultClientWidth = 504 - kFrameWidth;
-constexpr int kDefaultClientHeight = 486 - kFrameHeight;
-
-// The client size of a window of the given outer size and style.
-inline int ClientWidth(int outerWidth, bool framed) {
-  const int w = outerWidth - (framed ? kFrameWidth : 0);
-  return w < 0 ? 0 : w;
-}
-inline int ClientHeight(int outerHeight, bool framed) {
-  const int h = outerHeight - (framed ? kFrameHeight : 0);
-  return h < 0 ? 0 : h;
-}
+// The outer size of a window made at CW_USEDEFAULT size.
+constexpr int kDefaultWidth = 504;
+constexpr int kDefaultHeight = 486;
 
 }  // namespace wm

@@ -1,23 +1,47 @@
-// What the shared window manager needs from the backend that keeps the window records.
+// What the shared window manager asks of the backend that shows its windows. The window
+// manager keeps the records, the queue and every rule; a backend only presents them (headless:
+// nothing to show, scripted users; Qt: widgets and real dialogs).
 #pragma once
 
-#include <vector>
-
+#include "platform/module.h"
 #include "platform/win32.h"
 
 namespace backend {
 
-// The handle is a live window.
-bool IsWindow(HWND window);
-// The children of a window, in the order they were made.
-std::vector<HWND> Children(HWND parent);
-// A child window's identifier (the HMENU it was made with).
-int ChildId(HWND child);
-// The client area waits for WM_PAINT.
-bool WaitsForPaint(HWND window);
-// FSHIFT | FCONTROL | FALT as they were held when the message was made.
-BYTE KeysHeld(const MSG& msg);
-// The default erase: what waits to be repainted, in the class background.
-void EraseClient(HWND window, HDC hdc);
+// A record was made, before WM_CREATE: make whatever shows it. False refuses the window.
+bool PresentWindow(HWND window);
+// The window is going (its record still lives): take down what shows it.
+void WindowGone(HWND window);
+// ShowWindow: hide, show (as it was), restore, minimise or maximise what shows the window. A
+// backend whose window system changes the size in return tells the window manager
+// (wm::SizeChanged).
+enum class ShowState { Hidden, Shown, Restored, Minimized, Maximized };
+void PresentShow(HWND window, ShowState state);
+// A control's state (check mark, list entries and selection, font) changed: show it.
+void ControlChanged(HWND control);
+// A window waits for WM_PAINT (a backend that sleeps in GetMessageA wakes up).
+void PaintWaiting();
+// A window procedure finished a WM_PAINT.
+void Painted(HWND window);
+// GetMessageA finds nothing queued and nothing to paint. Fills *msg and returns true when the
+// backend has the next message itself; returns false to have the queue looked at again.
+bool WaitForInput(MSG* msg);
+// GetMessageA returns the quit message.
+void QuitTaken();
+// FSHIFT | FCONTROL | FALT as they are held now, for a message being queued.
+BYTE KeysHeldNow(const MSG& msg);
+
+// Dialogs: the base units (average character width and height, in pixels) of the font a
+// template names; its modal loop, until EndDialog (false: the loop was given up); the end.
+struct DialogBaseUnits {
+  int x, y;
+};
+DialogBaseUnits BaseUnitsOf(const DialogResource& resource);
+bool RunDialog(HWND dialog, LPCSTR templateName, HWND focus);
+void DialogEnded(HWND dialog);
+
+// Tests of the headless backend look at what was sent and what the default handling got.
+void MessageSent(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+void DefaultHandled(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
 
 }  // namespace backend

@@ -118,11 +118,19 @@ inline HWND MakeWindow() {
 
 // Once a modal dialog of type T is up, hands it to act. A dialog that act left open, or that
 // never became a T within about five seconds, is ended, so that a failed check cannot hang.
+// A watch for a dialog that never came ends with its test, so that it cannot answer a later
+// test's dialog when the tests run in one process.
 template <typename T>
 void WhenModal(std::function<void(T*)> act) {
   auto* timer = new QTimer(qApp);
   auto ticks = std::make_shared<int>(0);
-  QObject::connect(timer, &QTimer::timeout, [timer, ticks, act] {
+  const auto* test = testing::UnitTest::GetInstance()->current_test_info();
+  QObject::connect(timer, &QTimer::timeout, [timer, ticks, act, test] {
+    if (testing::UnitTest::GetInstance()->current_test_info() != test) {
+      timer->stop();
+      timer->deleteLater();
+      return;
+    }
     QWidget* modal = QApplication::activeModalWidget();
     T* dialog = qobject_cast<T*>(modal);
     const bool up = dialog && dialog->isVisible();

@@ -34,10 +34,9 @@ void Drawn(HWND window) { windows.drawn.push_back(window); }
 void DrawText(raster::Surface& surface, HWND window, int x, int y, const char* text, int length,
               const LOGFONTA& font, COLORREF color, int bkMode) {
   char line[200];
-  std::snprintf(line, sizeof line, "%p%s %d,%d %.*s %s %ld %06lX %d",
-                static_cast<void*>(window), &surface == &windows.first ? " first" : "", x, y,
-                length, text, font.lfFaceName, static_cast<long>(font.lfHeight),
-                static_cast<unsigned long>(color), bkMode);
+  std::snprintf(line, sizeof line, "%p%s %d,%d %.*s %s %ld %06lX %d", static_cast<void*>(window),
+                &surface == &windows.first ? " first" : "", x, y, length, text, font.lfFaceName,
+                static_cast<long>(font.lfHeight), static_cast<unsigned long>(color), bkMode);
   windows.texts.push_back(line);
 }
 

@@ -33,10 +33,10 @@ TEST_F(StereogramTest, OneRaisedCellChangesOnlyItsOwnBandAndTheGridIsLeftAlone) 
     RenderStereogram(window);
     const auto flat = ArtArea();
     PaintCell(17 * kCellSize, 11 * kCellSize, 6);
-    const auto grid = CanvasRows(0, kArtTop - 1);
+    const auto grid = testing_support::CanvasRows(0, kArtTop - 1);
     AppState.ViewMode = VIEW_EDIT;
     RenderStereogram(window);
-    EXPECT_TRUE(CanvasRows(0, kArtTop - 1) == grid);
+    EXPECT_TRUE(testing_support::CanvasRows(0, kArtTop - 1) == grid);
     EXPECT_EQ(AppState.ViewMode * 10 + AppState.DataSaved, VIEW_ART * 10 + large);
     auto outside = ArtArea();
     EXPECT_FALSE(outside == flat) << large;

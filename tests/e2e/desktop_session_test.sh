@@ -66,6 +66,8 @@ sleep 0.3
 file_menu a Down Return
 choose_file 'ＢＭＰファイルのセーブ' "$work/files/art"
 wait_for_file art.bmp 721974 || fail "art.bmp: $(stat -c %s art.bmp 2>&1)"
+# Rendered by the click on the button: dots in all sixteen shades, not the grey of no picture.
+[ "$(identify -format %k art.bmp)" -ge 16 ] || fail "art.bmp holds no rendered picture"
 file_menu Down Down Down Return
 expect_clipboard_picture art.bmp "the copy pasted while velmora runs"
 

@@ -50,15 +50,6 @@ done
 read -r cx cy <<<"$origin"
 menu_y=$((cy - 10))
 
-# Wine's chooser starts with its name field focused; the typed Windows path replaces its text.
-choose_file() {  # chooser title, typed name
-  local chooser
-  chooser=$(window_named "^$1\$") || fail "no chooser titled $1"
-  xdotool mousemove --window "$chooser" 20 5
-  xdotool type --delay 15 "$2"
-  xdotool key Return
-  window_gone "^$1\$" || fail "the chooser $1 stayed open"
-}
 winpath="Z:${work//\//\\}\\files"
 
 # Alt with "?" and with "/" both open the About dialog; Esc and Enter close it.

@@ -114,3 +114,19 @@ expect_exit_0() {
   app_pid=""
   [ "$status" -eq 0 ] || fail "velmora exited with $status"
 }
+# Asks the main window to close with the command given and answers the unsaved-data question
+# No (velmora and its window stay), then again and answers Yes: velmora must exit 0.
+close_no_then_yes() {  # command that asks the main window to close
+  local answer box
+  for answer in n y; do
+    "$@"
+    box=$(window_named '^Velmora$') || fail "closing did not ask about unsaved data"
+    focus "$box"
+    xdotool key "$answer"
+    [ "$answer" = y ] && break
+    window_gone '^Velmora$' || fail "the question stayed after No"
+    kill -0 "$app_pid" || fail "velmora ended after No"
+    xdotool search --onlyvisible --name '^Velmora Ver\.2$' >/dev/null || fail "window gone after No"
+  done
+  expect_exit_0
+}

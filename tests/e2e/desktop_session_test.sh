@@ -97,18 +97,7 @@ expect_grid grid.dat 5 10 14 4 8 10 14 7
 xdotool mousemove $(at 451 44) click 1
 xdotool mousemove $(at 228 43) click 1
 drag_cells 1 20 20 22
-close_and_answer() {
-  python3 "$here/close_window.py" "$main"
-  box=$(window_named '^Velmora$') || fail "closing did not ask about unsaved data"
-  focus "$box"
-  xdotool key "$1"
-}
-close_and_answer n
-window_gone '^Velmora$' || fail "the question stayed after No"
-kill -0 "$app_pid" || fail "velmora ended after No"
-xdotool search --onlyvisible --name '^Velmora Ver\.2$' >/dev/null || fail "window gone after No"
-close_and_answer y
-expect_exit_0
+close_no_then_yes python3 "$here/close_window.py" "$main"
 
 # The picture outlives the program: velmora handed it to the clipboard manager as it exited.
 expect_clipboard_picture art.bmp "the copy kept after velmora exited"

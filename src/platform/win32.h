@@ -543,7 +543,6 @@ BOOL WINAPI FlushFileBuffers(HANDLE file);
 BOOL WINAPI CloseHandle(HANDLE object);
 BOOL WINAPI DeleteFileA(LPCSTR path);
 BOOL WINAPI MoveFileExA(LPCSTR existing, LPCSTR replacement, DWORD flags);
-UINT WINAPI GetTempFileNameA(LPCSTR folder, LPCSTR prefix, UINT unique, LPSTR tempPath);
 BOOL WINAPI ReplaceFileA(LPCSTR replaced, LPCSTR replacement, LPCSTR backup, DWORD flags,
                          LPVOID exclude, LPVOID reserved);
 DWORD WINAPI GetFileAttributesA(LPCSTR path);

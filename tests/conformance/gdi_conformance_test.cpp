@@ -93,6 +93,10 @@ TEST(GdiRectangle, IsClippedToTheSurface) {
   EXPECT_EQ(GetPixel(s.dc, 0, 4), kBlue);
   EXPECT_EQ(GetPixel(s.dc, 9, 4), kWhite);
   EXPECT_EQ(GetPixel(s.dc, 3, 7), kWhite);
+  // One colour, cut at the right and bottom edges: exactly columns 12..19 of rows 6..9.
+  constexpr COLORREF kGreen = RGB(0, 255, 0);
+  s.Figure(Rectangle, 30, 30, 12, 6, kGreen, kGreen);
+  EXPECT_EQ(s.PixelsOf(kGreen), Box(12, 6, 20, 10));
 }
 
 TEST(GdiLine, StopsBeforeItsEndPointInEveryDirectionAndIsClipped) {
@@ -155,6 +159,30 @@ TEST(GdiPixels, ReadBackEveryColourUnchangedAndRefuseOutsideTheSurface) {
   (void)outside;
   for (int y = 0; y < 4; ++y) EXPECT_NE(GetPixel(s.dc, 3, y), kRed);
 }
+
+#ifndef _WIN32
+// Our raster's own edge: the blob reaches every row and column of its box (GDI's does not).
+TEST(RasterEllipse, ReachesEveryRowAndColumnOfItsBox) {
+  for (auto [w, h] : {std::pair{4, 8}, std::pair{5, 7}, std::pair{9, 4}}) {
+    Surface s(20, 20);
+    s.Figure(Ellipse, 3, 2, 3 + w, 2 + h, kWhite, kWhite);
+    std::set<int> rows, columns;
+    for (auto [x, y] : s.PixelsOf(kWhite)) rows.insert(y), columns.insert(x);
+    EXPECT_EQ(rows.size() * 100 + columns.size(), static_cast<std::size_t>(h * 100 + w));
+  }
+}
+
+// A flag byte in the COLORREF (as PALETTERGB sets) must not reach the fourth byte of a pixel.
+TEST(RasterDib, FlagBytesOfColoursStayOutOfExportedPixels) {
+  Surface s(2, 1);
+  SetPixel(s.dc, 0, 0, 0x02000000u | RGB(1, 2, 3));
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), 2, 1, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  std::vector<BYTE> row(8, 0xAA);
+  ASSERT_EQ(GetDIBits(s.dc, s.bitmap, 0, 1, row.data(), &info, DIB_RGB_COLORS), 1);
+  EXPECT_EQ(row, (std::vector<BYTE>{3, 2, 1, 0, 0, 0, 0, 0}));
+}
+#endif
 
 // Random blocks within one surface, overlapping in every direction and clipped at every edge of
 // source and destination: copied as if through a temporary; what would come from outside the

@@ -28,9 +28,6 @@ TEST(GdiHandles, SelectedPenBrushFontAndBitmapRefuseDeletionAndStayUsable) {
   HGDIOBJ oldFont = SelectObject(dc, font);
   for (HGDIOBJ selected : std::vector<HGDIOBJ>{bitmap, pen, brush, font})
     EXPECT_FALSE(DeleteObject(selected));
-  HDC second = CreateCompatibleDC(nullptr);  // a bitmap lives in one context at a time
-  EXPECT_EQ(SelectObject(second, bitmap), nullptr);
-  DeleteDC(second);
 
   // Still there: the rectangle takes the pen's ring and the brush's inside, on the bitmap.
   EXPECT_TRUE(Rectangle(dc, 0, 0, 5, 5));

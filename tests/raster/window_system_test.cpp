@@ -3,6 +3,7 @@
 // reaches the drawer with the context's font, colour and mode.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <tuple>
@@ -14,108 +15,81 @@
 namespace {
 
 constexpr COLORREF kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255);
+const HWND kFirst = reinterpret_cast<HWND>(0x1000), kSecond = reinterpret_cast<HWND>(0x2000);
 
-// A window system of two windows whose client areas are plain surfaces; window 2 can be
-// closed. It keeps what the raster told it.
+// Two windows whose client areas are plain surfaces; the second can be closed. Keeps what the
+// raster told it: drawn notices, and each text as "window x,y text face height colour mode".
 struct TwoWindows {
   raster::Surface first, second;
   bool secondOpen = true;
-  std::vector<HWND> drawnNotices;
-  struct Text {
-    raster::Surface* surface;
-    HWND window;
-    int x, y;
-    std::string text;
-    std::string face;
-    LONG height;
-    COLORREF color;
-    int bkMode;
-  };
-  std::vector<Text> texts;
-};
-TwoWindows* handed = nullptr;
-
-const HWND kFirst = reinterpret_cast<HWND>(0x1000);
-const HWND kSecond = reinterpret_cast<HWND>(0x2000);
+  std::vector<HWND> drawn;
+  std::vector<std::string> texts;
+} windows;
 
 raster::Surface* ClientOf(HWND window) {
-  if (window == kFirst) return &handed->first;
-  if (window == kSecond && handed->secondOpen) return &handed->second;
-  return nullptr;
+  if (window == kFirst) return &windows.first;
+  return window == kSecond && windows.secondOpen ? &windows.second : nullptr;
 }
-void Drawn(HWND window) { handed->drawnNotices.push_back(window); }
+void Drawn(HWND window) { windows.drawn.push_back(window); }
 void DrawText(raster::Surface& surface, HWND window, int x, int y, const char* text, int length,
               const LOGFONTA& font, COLORREF color, int bkMode) {
-  handed->texts.push_back({&surface, window, x, y, std::string(text, length), font.lfFaceName,
-                           font.lfHeight, color, bkMode});
+  char line[200];
+  std::snprintf(line, sizeof line, "%p%s %d,%d %.*s %s %ld %06lX %d", static_cast<void*>(window),
+                &surface == &windows.first ? " first" : "", x, y, length, text, font.lfFaceName,
+                static_cast<long>(font.lfHeight), static_cast<unsigned long>(color), bkMode);
+  windows.texts.push_back(line);
 }
-
-class HandedWindowSystem : public ::testing::Test {
- protected:
-  void SetUp() override {
-    handed = &windows;
-    windows.first.Resize(30, 20);
-    windows.second.Resize(30, 20);
-    raster::HandWindowSystem({ClientOf, Drawn, DrawText});
-  }
-  void TearDown() override {
-    raster::HandWindowSystem({});
-    handed = nullptr;
-  }
-  TwoWindows windows;
-};
 
 TEST(RasterWithoutWindowSystem, HasNoWindowsAndDrawsNoTextButStillDrawsInMemory) {
   EXPECT_EQ(GetDC(kFirst), nullptr);
   HDC memory = CreateCompatibleDC(nullptr);
-  HBITMAP bitmap = CreateCompatibleBitmap(memory, 8, 8);
-  HGDIOBJ old = SelectObject(memory, bitmap);
+  HGDIOBJ old = SelectObject(memory, CreateCompatibleBitmap(memory, 8, 8));
   EXPECT_FALSE(TextOutA(memory, 0, 0, "ab", 2));
-  EXPECT_EQ(SetPixel(memory, 3, 4, kRed), kRed);
+  SetPixel(memory, 3, 4, kRed);
   EXPECT_EQ(GetPixel(memory, 3, 4), kRed);
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
+  DeleteObject(SelectObject(memory, old));
   DeleteDC(memory);
   HDC screen = GetDC(nullptr);  // the screen context needs no window system
   EXPECT_NE(screen, nullptr);
   ReleaseDC(nullptr, screen);
 }
 
-TEST_F(HandedWindowSystem, AWindowContextDrawsOnThatWindowsPixelsAndSaysSo) {
+TEST(HandedWindowSystem, WindowContextsDrawOnlyOnTheirWindowAndNotAfterItIsGone) {
+  windows = TwoWindows{};
+  windows.first.Resize(30, 20);
+  windows.second.Resize(30, 20);
+  raster::HandWindowSystem({ClientOf, Drawn, DrawText});
+  EXPECT_EQ(GetDC(reinterpret_cast<HWND>(0x3000)), nullptr);
   HDC dc = GetDC(kSecond);
   ASSERT_NE(dc, nullptr);
   SetPixel(dc, 2, 3, kBlue);
   SetPixel(dc, 29, 19, kRed);
-  ReleaseDC(kSecond, dc);
-
-  EXPECT_EQ(windows.second.Row(3)[2], 0x0000FFu);
-  EXPECT_EQ(windows.second.Row(19)[29], 0xFF0000u);
+  EXPECT_EQ(std::pair(windows.second.Row(3)[2], windows.second.Row(19)[29]),
+            std::pair(0x0000FFu, 0xFF0000u));
   for (int y = 0; y < 20; ++y)
     for (int x = 0; x < 30; ++x) ASSERT_EQ(windows.first.Row(y)[x], 0u) << x << "," << y;
-  EXPECT_EQ(windows.drawnNotices, (std::vector<HWND>{kSecond, kSecond}));
-}
+  EXPECT_EQ(windows.drawn, (std::vector<HWND>{kSecond, kSecond}));
 
-TEST_F(HandedWindowSystem, AWindowThatIsGoneGivesNoContextAndItsOldContextDrawsNothing) {
-  EXPECT_EQ(GetDC(reinterpret_cast<HWND>(0x3000)), nullptr);
-  HDC dc = GetDC(kSecond);
-  ASSERT_NE(dc, nullptr);
   windows.secondOpen = false;
   windows.second = raster::Surface{};  // its pixels are freed with it
   EXPECT_EQ(SetPixel(dc, 1, 1, kRed), CLR_INVALID);
   EXPECT_EQ(GetPixel(dc, 1, 1), CLR_INVALID);
   EXPECT_FALSE(TextOutA(dc, 0, 0, "a", 1));
-  EXPECT_TRUE(windows.drawnNotices.empty());
-  EXPECT_TRUE(windows.texts.empty());
   EXPECT_EQ(GetDC(kSecond), nullptr);
   ReleaseDC(kSecond, dc);
+  EXPECT_EQ(windows.drawn.size(), 2u);
+  EXPECT_TRUE(windows.texts.empty());
+  raster::HandWindowSystem({});
 }
 
-TEST_F(HandedWindowSystem, TextReachesTheDrawerWithTheSelectedFontColourAndMode) {
+TEST(HandedWindowSystem, TextReachesTheDrawerWithTheSelectedFontColourAndMode) {
+  windows = TwoWindows{};
+  windows.first.Resize(30, 20);
+  raster::HandWindowSystem({ClientOf, Drawn, DrawText});
   LOGFONTA lf{};
   lf.lfHeight = 12;
   std::strcpy(lf.lfFaceName, "Cell");
   HFONT font = CreateFontIndirectA(&lf);
-
   HDC dc = GetDC(kFirst);
   HGDIOBJ oldFont = SelectObject(dc, font);
   SetTextColor(dc, kRed);
@@ -123,30 +97,19 @@ TEST_F(HandedWindowSystem, TextReachesTheDrawerWithTheSelectedFontColourAndMode)
   EXPECT_TRUE(TextOutA(dc, 4, 5, "xyz", 2));  // the count, not the terminator, ends the text
   SelectObject(dc, oldFont);
   ReleaseDC(kFirst, dc);
-
-  HDC memory = CreateCompatibleDC(nullptr);
-  HBITMAP bitmap = CreateCompatibleBitmap(memory, 8, 8);
-  HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
-  EXPECT_TRUE(TextOutA(memory, 1, 2, "m", 1));  // default font, colour and mode
-  SelectObject(memory, oldBitmap);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
   DeleteObject(font);
 
+  HDC memory = CreateCompatibleDC(nullptr);
+  HGDIOBJ oldBitmap = SelectObject(memory, CreateCompatibleBitmap(memory, 8, 8));
+  EXPECT_TRUE(TextOutA(memory, 1, 2, "m", 1));  // default font, colour and mode
+  DeleteObject(SelectObject(memory, oldBitmap));
+  DeleteDC(memory);
+
   ASSERT_EQ(windows.texts.size(), 2u);
-  const TwoWindows::Text& onWindow = windows.texts[0];
-  EXPECT_EQ(onWindow.surface, &windows.first);
-  EXPECT_EQ(onWindow.window, kFirst);
-  EXPECT_EQ(std::tuple(onWindow.x, onWindow.y, onWindow.text), std::tuple(4, 5, "xy"));
-  EXPECT_EQ(std::tuple(onWindow.face, onWindow.height), std::tuple("Cell", 12));
-  EXPECT_EQ(std::tuple(onWindow.color, onWindow.bkMode), std::tuple(kRed, TRANSPARENT));
-  const TwoWindows::Text& onBitmap = windows.texts[1];
-  EXPECT_EQ(onBitmap.window, nullptr);
-  EXPECT_NE(onBitmap.surface, &windows.first);
-  EXPECT_EQ(std::tuple(onBitmap.text, onBitmap.color, onBitmap.bkMode),
-            std::tuple("m", COLORREF{0}, OPAQUE));
-  // Only the window's text was a drawing on a window.
-  EXPECT_EQ(windows.drawnNotices, (std::vector<HWND>{kFirst}));
+  EXPECT_EQ(windows.texts[0], "0x1000 first 4,5 xy Cell 12 0000FF 1");
+  EXPECT_EQ(windows.texts[1].substr(windows.texts[1].find(' ')), " 1,2 m  16 000000 2");
+  EXPECT_EQ(windows.drawn, (std::vector<HWND>{kFirst}));  // only the window's text
+  raster::HandWindowSystem({});
 }
 
 }  // namespace

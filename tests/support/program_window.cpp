@@ -69,6 +69,11 @@ COLORREF ClientPixel(HWND window, int x, int y) {
 
 COLORREF CanvasPixel(int x, int y) { return GetPixel(AppState.Canvas, x, y); }
 
-LPARAM PointerAt(int x, int y) { return MAKELPARAM(x, y); }
+std::vector<COLORREF> CanvasRows(int first, int last) {
+  std::vector<COLORREF> pixels;
+  for (int y = first; y <= last; ++y)
+    for (int x = 0; x < kCanvasWidth; ++x) pixels.push_back(CanvasPixel(x, y));
+  return pixels;
+}
 
 }  // namespace testing_support

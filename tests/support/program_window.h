@@ -3,6 +3,8 @@
 // work done (grey everywhere, the empty grid), driven by a minimal window procedure.
 #pragma once
 
+#include <vector>
+
 #include "platform/win32.h"
 
 namespace testing_support {
@@ -18,8 +20,7 @@ void DestroyProgramWindow(HWND window);
 // Pixel of the window's client area / of the Canvas, as COLORREF.
 COLORREF ClientPixel(HWND window, int x, int y);
 COLORREF CanvasPixel(int x, int y);
-
-// A message as the backends deliver a pointer position (low word x, high word y).
-LPARAM PointerAt(int x, int y);
+// Canvas rows first..last, all columns, row by row.
+std::vector<COLORREF> CanvasRows(int first, int last);
 
 }  // namespace testing_support

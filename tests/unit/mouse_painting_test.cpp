@@ -19,17 +19,13 @@ class MousePaintingTest : public ::testing::Test {
   void SetUp() override { window = MakeProgramWindow(); }
   void TearDown() override { DestroyProgramWindow(window); }
 
-  void MoveTo(int x, int y) { HandleMouseMove(window, PointerAt(x, y)); }
+  // Positions arrive as the backends deliver them: low word x, high word y.
+  void MoveTo(int x, int y) { HandleMouseMove(window, MAKELPARAM(x, y)); }
   void PressAt(int x, int y, MouseButton b = MouseButton::Left) {
     MoveTo(x, y);
     HandleButtonDown(window, b);
   }
-  static std::vector<COLORREF> CanvasPixels() {
-    std::vector<COLORREF> pixels;
-    for (int y = 0; y < kCanvasHeight; ++y)
-      for (int x = 0; x < kCanvasWidth; ++x) pixels.push_back(CanvasPixel(x, y));
-    return pixels;
-  }
+  static std::vector<COLORREF> CanvasPixels() { return CanvasRows(0, kCanvasHeight - 1); }
   HWND window = nullptr;
 };
 
@@ -63,7 +59,7 @@ TEST_F(MousePaintingTest, DragAreaReachesTheMarginsButNoFurther) {
   for (auto [x, y] :
        {std::pair{8, 100}, std::pair{488, 100}, std::pair{200, 418}, std::pair{200, 57}})
     MoveTo(x, y);
-  HandleMouseMove(window, PointerAt(-5, -1));  // negative: stored as 65536 plus it
+  HandleMouseMove(window, MAKELPARAM(-5, -1));  // negative: stored as 65536 plus it
   EXPECT_EQ(std::pair(AppState.MouseX, AppState.MouseY), std::pair(65531, 65535));
   EXPECT_TRUE(CanvasPixels() == canvas);
   MoveTo(300, 300);  // coming back while the button is still held paints again

@@ -31,14 +31,9 @@ class RenderTest : public ::testing::Test {
     SendMessageA(dotList, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
   }
 
-  // Canvas rows first..last, all 600 columns, row by row.
-  static std::vector<COLORREF> CanvasRows(int first, int last) {
-    std::vector<COLORREF> pixels;
-    for (int y = first; y <= last; ++y)
-      for (int x = 0; x < kCanvasWidth; ++x) pixels.push_back(GetPixel(AppState.Canvas, x, y));
-    return pixels;
+  static std::vector<COLORREF> ArtArea() {
+    return testing_support::CanvasRows(kArtTop, kCanvasHeight - 1);
   }
-  static std::vector<COLORREF> ArtArea() { return CanvasRows(kArtTop, kCanvasHeight - 1); }
 
   HWND window = nullptr;
   HWND dotList = nullptr;

@@ -29,21 +29,6 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-fail() {
-  echo "FAIL: $*"
-  import -window root "$build/wine-e2e-failure.png" 2>/dev/null &&
-    echo "screen saved to $build/wine-e2e-failure.png"
-  exit 1
-}
-
-# Polls until the file exists with the given size.
-file_of_size() {
-  for _ in $(seq 100); do
-    [ -f "$1" ] && [ "$(stat -c %s "$1")" -eq "$2" ] && return 0
-    sleep 0.1
-  done
-  return 1
-}
 
 mkdir -p "$work/files"
 cd "$work/files"
@@ -65,15 +50,6 @@ done
 read -r cx cy <<<"$origin"
 menu_y=$((cy - 10))
 
-# Wine's chooser starts with its name field focused; the typed Windows path replaces its text.
-choose_file() {  # chooser title, typed name
-  local chooser
-  chooser=$(window_named "^$1\$") || fail "no chooser titled $1"
-  xdotool mousemove --window "$chooser" 20 5
-  xdotool type --delay 15 "$2"
-  xdotool key Return
-  window_gone "^$1\$" || fail "the chooser $1 stayed open"
-}
 winpath="Z:${work//\//\\}\\files"
 
 # Alt with "?" and with "/" both open the About dialog; Esc and Enter close it.
@@ -99,63 +75,36 @@ sleep 0.3
 after=$(date +%s)
 file_menu a Down Return
 choose_file 'ＢＭＰファイルのセーブ' "$winpath\\art"
-file_of_size art.bmp 721974 || fail "art.bmp was not written with 721974 bytes"
+wait_for_file art.bmp 721974 || fail "art.bmp was not written with 721974 bytes"
 file_menu a Return
 choose_file 'データの保存' "$winpath\\grid"
-file_of_size grid.dat 1200 || fail "grid.dat was not written with 1200 bytes"
+wait_for_file grid.dat 1200 || fail "grid.dat was not written with 1200 bytes"
+# Dragged into the margin: the press cell and every cell it crossed.
+expect_grid grid.dat 5 10 14 4 8 1 6 7
 
-python3 - grid.dat <<'PY' || fail "grid.dat contents"
-import sys
-d = open(sys.argv[1], "rb").read()
-want = bytearray(1200)
-for c in range(10, 15):
-    want[5 * 40 + c] = 4
-for c in range(1, 7):  # dragged into the margin: the press cell and every cell it crossed
-    want[8 * 40 + c] = 7
-bad = [(i // 40, i % 40, d[i], want[i]) for i in range(1200) if d[i] != want[i]]
-assert not bad, bad[:5]
-PY
-
-# The batch renderer gives the same picture for the second the render ran at.
-same=""
+# The batch renderer gives the same picture for the second the render ran at, except inside
+# the focus markers' 4 x 8 boxes, which GDI and our raster fill with other edge pixels.
+masked() { convert "$1" -alpha off -fill black -draw "rectangle 200,364 203,371 rectangle 276,364 279,371" "$2"; }
+masked art.bmp art.png
+same="" differ=""
 for seed in $(seq "$before" "$after"); do
   "$render" --seed "$seed" grid.dat "linux-$seed.bmp"
-  python3 "$here/compare_pictures.py" art.bmp "linux-$seed.bmp" >/dev/null && { same=$seed; break; }
+  masked "linux-$seed.bmp" linux.png
+  differ=$(compare -metric AE art.png linux.png null: 2>&1 || true)
+  [ "$differ" = 0 ] && { same=$seed; break; }
 done
-[ -n "$same" ] || fail "art.bmp matches no batch rendering of seconds $before..$after: \
-$(python3 "$here/compare_pictures.py" art.bmp "linux-$before.bmp")"
+[ -n "$same" ] || fail "art.bmp matches no batch rendering of seconds $before..$after ($differ pixels differ)"
 
 # Copy, and read the picture from the X clipboard while velmora runs.
 file_menu Down Down Down Return
-format=""
-for _ in $(seq 100); do
-  format=$(xclip -selection clipboard -t TARGETS -o 2>/dev/null | grep -m1 -x 'image/png\|image/bmp') && break
-  sleep 0.1
-done
-[ -n "$format" ] || fail "no image on the clipboard"
-xclip -selection clipboard -t "$format" -o >clip
-[ "$(identify -format %wx%h clip)" = 480x376 ] || fail "pasted picture is not 480 x 376"
-diff_pixels=$(compare -metric AE -alpha off clip art.bmp null: 2>&1 || true)
-[ "$diff_pixels" = 0 ] || fail "pasted picture differs from the saved one in $diff_pixels pixels"
+expect_clipboard_picture art.bmp "the copy" 'image/png\|image/bmp'
 
 # Back to the grid; one more stroke makes the data unsaved; closing asks, No keeps the window.
 xdotool mousemove $(at 451 44) click 1
 drag_cells 1 20 20 22 '#00FF00'
-close_and_answer() {
+close_main() {
   xdotool windowactivate --sync "$main" 2>/dev/null || xdotool mousemove --window "$main" 250 200
   xdotool key alt+F4
-  local box
-  box=$(window_named '^Velmora$') || fail "closing did not ask about unsaved data"
-  xdotool mousemove --window "$box" 20 5
-  xdotool key "$1"
-  window_gone '^Velmora$' || fail "the question stayed after $1"
 }
-close_and_answer n
-kill -0 "$app_pid" || fail "velmora ended after No"
-xdotool search --onlyvisible --name '^Velmora Ver\.2$' >/dev/null || fail "window gone after No"
-close_and_answer y
-status=0
-wait "$app_pid" || status=$?
-app_pid=""
-[ "$status" -eq 0 ] || fail "velmora.exe exited with $status"
+close_no_then_yes close_main
 echo "desktop session under Wine: ok (seed $same)"

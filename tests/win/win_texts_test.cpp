@@ -4,6 +4,7 @@
 // entries) as UTF-16 from inside its modal loop, and closes it with a chosen answer.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -17,15 +18,13 @@ namespace {
 struct Shown {
   std::wstring caption;
   std::vector<std::wstring> texts;  // every child's text and every list entry
-  bool Has(const std::wstring& text) const {
-    for (const std::wstring& t : texts)
-      if (t == text) return true;
-    return false;
-  }
   bool HasStartingWith(const std::wstring& text) const {
     for (const std::wstring& t : texts)
       if (t.rfind(text, 0) == 0) return true;
     return false;
+  }
+  bool Has(const std::wstring& text) const {
+    return std::find(texts.begin(), texts.end(), text) != texts.end();
   }
 };
 

@@ -3,8 +3,8 @@
 // Implements: CreateFileA (GENERIC_READ / GENERIC_WRITE, or no access at all to look at a file
 // only, with CREATE_NEW, CREATE_ALWAYS, OPEN_EXISTING, OPEN_ALWAYS, TRUNCATE_EXISTING, and a
 // template file for CREATE_NEW), synchronous ReadFile and WriteFile, FlushFileBuffers,
-// CloseHandle (files and processes), DeleteFileA, GetTempFileNameA, and GetLastError with the
-// Win32 codes of kernel_objects.h.
+// CloseHandle (files and processes), DeleteFileA, and GetLastError with the Win32 codes of
+// kernel_objects.h.
 // Sharing: a file opened for writing with share mode 0 holds a lock (an open file description
 // lock) until it is closed, and DeleteFileA refuses a file so held with a sharing violation, as
 // Windows refuses to delete a file that is open without FILE_SHARE_DELETE. Nothing else of the
@@ -15,10 +15,8 @@
 #include <errno.h>
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <time.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -227,58 +225,4 @@ BOOL WINAPI DeleteFileA(LPCSTR path) {
   if (fd >= 0) ::close(fd);
   if (result != 0) return Fail(FromErrno(error));
   return TRUE;
-}
-
-// Makes "<folder>/<up to 3 bytes of prefix><4 hex digits>.TMP". With unique 0 the name is
-// chosen so that no file of that name exists, and the file is created (empty) before it is
-// returned, so that nobody else can take it. tempPath must hold the folder, a slash, 3 + 4
-// bytes of name, ".TMP" and the zero: strlen(folder) + 13 bytes. There is no other length
-// limit, as Linux paths have none of 260 bytes.
-UINT WINAPI GetTempFileNameA(LPCSTR folder, LPCSTR prefix, UINT unique, LPSTR tempPath) {
-  if (!folder || !tempPath) {
-    SetError(kErrorInvalidParameter);
-    return 0;
-  }
-  std::string base(*folder ? folder : ".");
-  if (base.back() != '/') base.push_back('/');
-  if (prefix) base.append(prefix, ::strnlen(prefix, 3));
-
-  auto nameFor = [&](UINT number) {
-    char digits[8];
-    std::snprintf(digits, sizeof digits, "%04X", number & 0xFFFF);
-    std::string name = base;
-    name.append(digits, 4);
-    name.append(".TMP", 4);
-    return name;
-  };
-
-  if (unique != 0) {
-    const std::string name = nameFor(unique);
-    std::memcpy(tempPath, name.c_str(), name.size() + 1);
-    return unique & 0xFFFF;
-  }
-
-  // Start from a number that differs between processes and calls, then probe upwards.
-  static UINT counter = 0;
-  struct timespec now {};
-  ::clock_gettime(CLOCK_MONOTONIC, &now);
-  UINT start = static_cast<UINT>(::getpid()) * 2654435761u ^ static_cast<UINT>(now.tv_nsec) ^
-               (++counter * 40503u);
-  for (UINT i = 0; i < 0xFFFF; ++i) {
-    const UINT number = ((start + i) % 0xFFFF) + 1;  // 1..0xFFFF; 0 means failure
-    const std::string name = nameFor(number);
-    const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-    if (fd >= 0) {
-      ::close(fd);
-      std::memcpy(tempPath, name.c_str(), name.size() + 1);
-      SetError(0);
-      return number;
-    }
-    if (errno != EEXIST) {
-      FailErrno();
-      return 0;
-    }
-  }
-  SetError(kErrorFileExists);
-  return 0;
 }

@@ -131,7 +131,7 @@ Bitmap* NewBitmap(int width, int height) {
 
 DeviceContext* NewContext(DcKind kind, HWND window) {
   auto* dc = new DeviceContext;
-  dc->handle = deviceContexts.value.Add(dc);
+  dc->handle = kind == DcKind::Memory ? memoryContexts.value.Add(dc) : deviceContexts.value.Add(dc);
   if (!dc->handle) {
     delete dc;
     return nullptr;
@@ -154,7 +154,10 @@ void FreeContext(DeviceContext* dc) {
   for (GdiObject* o :
        std::initializer_list<GdiObject*>{dc->pen, dc->brush, dc->font, dc->palette, dc->bitmap})
     if (o) o->selections--;
-  deviceContexts.value.Remove(dc->handle);
+  if (dc->kind == DcKind::Memory)
+    memoryContexts.value.Remove(dc->handle);
+  else
+    deviceContexts.value.Remove(dc->handle);
   delete dc;
   --liveContexts;
 }

@@ -52,9 +52,10 @@ class DotRandomRows {
  public:
   // The first row holds the draws that follow generator's state.
   explicit DotRandomRows(const DotRandom& generator) {
+    DotRandom column = generator;
     for (int x = 0; x < Width; ++x) {
-      const DotRandomJump jump = DotRandomJumpOf(x + 1);
-      lanes_[x / 4][x % 4] = jump.multiplier * generator.state + jump.increment;
+      DrawDotRandom(column);
+      lanes_[x / 4][x % 4] = column.state;
     }
   }
 

@@ -1,5 +1,6 @@
 // Single pixels and block copies.
 #include <algorithm>
+#include <cassert>
 #include <cstring>
 
 #include "platform/raster/surface.h"
@@ -34,12 +35,14 @@ namespace {
 COLORREF WINAPI SetPixel(HDC hdc, int x, int y, COLORREF color) {
   DeviceContext* dc = ToMemoryDc(hdc);
   if (!dc) return SetPixelOnTarget(hdc, x, y, color);
-  Surface& s = dc->bitmap->surface;
-  // One unsigned comparison per axis also rejects negative coordinates.
-  if (static_cast<unsigned>(x) >= static_cast<unsigned>(s.width) ||
-      static_cast<unsigned>(y) >= static_cast<unsigned>(s.height))
-    return CLR_INVALID;
-  s.Row(y)[x] = PixelFromColorref(color);
+  assert(dc->bits == dc->bitmap->surface.pixels.data() && "a selected bitmap was resized");
+  // One unsigned comparison per axis also rejects negative coordinates. Both are made, with |
+  // rather than ||, so that the context's fields are read whatever the first answer: reads
+  // made on every path are the ones the compiler can take out of a loop.
+  const auto column = static_cast<std::size_t>(x), row = static_cast<std::size_t>(y);
+  const std::size_t width = dc->bitsWidth;
+  if ((row >= dc->bitsHeight) | (column >= width)) return CLR_INVALID;
+  dc->bits[row * width + column] = PixelFromColorref(color);
   return color & 0xFFFFFF;
 }
 

@@ -71,6 +71,8 @@ struct Brush : GdiObject {
   COLORREF color = 0;
 };
 
+// A bitmap's size is fixed when it is made (NewBitmap); nothing resizes it later, so contexts
+// may keep its pixels' address (DeviceContext::bits).
 struct Bitmap : GdiObject {
   Bitmap() : GdiObject(ObjectKind::Bitmap) {}
   Surface surface;
@@ -94,6 +96,13 @@ struct DeviceContext {
   DcKind kind = DcKind::Memory;
   HWND window = nullptr;     // for window contexts
   Bitmap* bitmap = nullptr;  // for memory contexts
+  // The selected bitmap's pixels and size again, for SetPixel, set with every selection. As
+  // pointer and std::size_t they are types that a pixel write (std::uint32_t) cannot change,
+  // whereas an int it might, as far as the compiler knows: in a loop of SetPixel calls on one
+  // context the compiler reads these once instead of after every pixel.
+  std::uint32_t* bits = nullptr;
+  std::size_t bitsWidth = 0;
+  std::size_t bitsHeight = 0;
   Pen* pen = nullptr;
   Brush* brush = nullptr;
   Font* font = nullptr;

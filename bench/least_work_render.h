@@ -72,24 +72,46 @@ inline void Fill(std::uint32_t* at, std::size_t n, std::uint32_t pixel) {
   std::wmemset(reinterpret_cast<wchar_t*>(at), static_cast<wchar_t>(pixel), n);
 }
 
-inline void Render(const Inputs& in, const MarkerSpans& marker, Outputs& out) {
-  std::uint32_t* art = out.art.data();
-  const int cell = in.large ? 15 : 12;
+// The generator's draws for the strip, 80 columns at a time: column x of row y is draw
+// 80 y + x + 1 of the seed, so each column runs a generator of its own that jumps 80 draws per
+// row (s -> a s + c, with a and c those of 80 single steps); the 80 columns are independent,
+// four to an SSE2 instruction. Only the low four bits of each draw are kept: the dot's index.
+class StripDraws {
+  using Lanes = std::uint32_t __attribute__((vector_size(16)));
 
-  // The strip, row by row, each row repeated across the width while it is still in cache.
-  std::uint32_t state = in.seed;
-  for (int y = 0; y < kStripHeight; ++y) {
-    std::uint32_t* row = art + y * kWidth;
+ public:
+  explicit StripDraws(std::uint32_t seed) {
+    std::uint32_t a = 1, c = 0;
     for (int x = 0; x < kStripWidth; ++x) {
-      state = state * 214013u + 2531011u;
-      row[x] = in.dots[(state >> 16) & 15];
+      seed = seed * 214013u + 2531011u;
+      lanes_[x / 4][x % 4] = seed;
+      a *= 214013u;
+      c = c * 214013u + 2531011u;
     }
-    std::memcpy(row + 80, row, 80 * 4);
-    std::memcpy(row + 160, row, 160 * 4);
-    std::memcpy(row + 320, row, 280 * 4);
+    multiplier_ = Lanes{} + a;
+    increment_ = Lanes{} + c;
   }
 
-  // The 960 block moves, in the renderer's order: each reads what the earlier ones left.
+  void Next(std::uint32_t (&index)[kStripWidth]) {
+    Lanes multiplier = multiplier_;
+    // Kept from the optimiser, which would multiply by the constant with shifts and adds.
+    __asm__("" : "+x"(multiplier));
+    for (int i = 0; i < kStripWidth / 4; ++i) {
+      const Lanes low = (lanes_[i] >> 16) & 15u;
+      std::memcpy(index + 4 * i, &low, sizeof low);
+      lanes_[i] = lanes_[i] * multiplier + increment_;
+    }
+  }
+
+ private:
+  Lanes lanes_[kStripWidth / 4];
+  Lanes multiplier_, increment_;
+};
+
+// The 960 block moves, in the renderer's order: each reads what the earlier ones left. With
+// the cell size known here, each row's move compiles to a few vector moves instead of a call.
+template <int kCell>
+inline void MoveBlocks(const Inputs& in, std::uint32_t* art) {
   for (int k = 0; k < 30; ++k) {
     for (int c = 4; c <= 35; ++c) {
       const std::uint32_t centre = in.editArea[(12 * k + 6) * 480 + 12 * c + 6];
@@ -99,13 +121,35 @@ inline void Render(const Inputs& in, const MarkerSpans& marker, Outputs& out) {
           shift = 40 - level;
           break;
         }
-      const int x = c * cell;
-      for (int r = 0; r < cell; ++r) {
-        std::uint32_t* row = art + (k * cell + r) * kWidth;
-        std::memcpy(row + x + shift, row + x - shift, cell * 4);
+      const int x = c * kCell;
+      for (int r = 0; r < kCell; ++r) {
+        std::uint32_t* row = art + (k * kCell + r) * kWidth;
+        std::memcpy(row + x + shift, row + x - shift, kCell * 4);
       }
     }
   }
+}
+
+inline void Render(const Inputs& in, const MarkerSpans& marker, Outputs& out) {
+  std::uint32_t* art = out.art.data();
+  const int cell = in.large ? 15 : 12;
+
+  // The strip, row by row, each row repeated across the width while it is still in cache.
+  StripDraws draws(in.seed);
+  std::uint32_t index[kStripWidth];
+  for (int y = 0; y < kStripHeight; ++y) {
+    std::uint32_t* row = art + y * kWidth;
+    draws.Next(index);
+    for (int x = 0; x < kStripWidth; ++x) row[x] = in.dots[index[x]];
+    std::memcpy(row + 80, row, 80 * 4);
+    std::memcpy(row + 160, row, 160 * 4);
+    std::memcpy(row + 320, row, 280 * 4);
+  }
+
+  if (in.large)
+    MoveBlocks<15>(in, art);
+  else
+    MoveBlocks<12>(in, art);
 
   // Grey under the picture, then the two markers.
   Fill(art + 30 * cell * kWidth, static_cast<std::size_t>(kHeight - 30 * cell) * kWidth, kGrey);

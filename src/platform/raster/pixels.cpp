@@ -8,6 +8,12 @@
 using namespace raster;
 
 COLORREF WINAPI GetPixel(HDC hdc, int x, int y) {
+  // A memory context as in SetPixel: the renderer reads the 960 cells of the grid per picture.
+  if (DeviceContext* dc = ToMemoryDc(hdc)) {
+    const auto column = static_cast<std::size_t>(x), row = static_cast<std::size_t>(y);
+    if ((row >= dc->bitsHeight) | (column >= dc->bitsWidth)) return CLR_INVALID;
+    return ColorrefFromPixel(dc->bits[row * dc->bitsWidth + column]);
+  }
   DeviceContext* dc = ToDc(hdc);
   if (!dc) return CLR_INVALID;
   Surface* s = TargetSurface(dc);

@@ -62,18 +62,18 @@ inline Surface* SurfaceOf(DeviceContext* dc) {
   return dc->kind == DcKind::Memory ? &dc->bitmap->surface : TargetSurface(dc);
 }
 
-// Copies n pixels between spans that do not overlap. Fixed-size pieces compile to plain moves;
-// a row of 4 or more whose length is no multiple of 4 ends with a piece that overlaps the one
-// before it (the renderer's 15-pixel blocks: four moves instead of three and three singles).
-inline void CopyShortRow(std::uint32_t* to, const std::uint32_t* from, int n) {
+// Copies rows of 4 to kShortRow pixels whose spans do not overlap, stepping from row to row by
+// the surfaces' widths (negative: upwards). Fixed-size pieces compile to plain moves; a width
+// that is no multiple of 4 ends each row with a piece that overlaps the one before it (the
+// renderer's 15-pixel blocks: four moves instead of three and three singles).
+void CopyShortRows(std::uint32_t* to, std::ptrdiff_t toStep, const std::uint32_t* from,
+                   std::ptrdiff_t fromStep, int width, int height) {
   constexpr std::size_t kPiece = 4 * sizeof(std::uint32_t);
-  if (n < 4) {
-    for (int i = 0; i < n; ++i) to[i] = from[i];
-    return;
+  const int last = width - 4;
+  for (int row = 0; row < height; ++row, to += toStep, from += fromStep) {
+    for (int i = 0; i < last; i += 4) std::memcpy(to + i, from + i, kPiece);
+    std::memcpy(to + last, from + last, kPiece);
   }
-  int i = 0;
-  for (; i + 4 <= n; i += 4) std::memcpy(to + i, from + i, kPiece);
-  if (i < n) std::memcpy(to + n - 4, from + n - 4, kPiece);
 }
 
 }  // namespace
@@ -105,27 +105,31 @@ BOOL WINAPI BitBlt(HDC dest, int x, int y, int width, int height, HDC source, in
   height = std::min({height, ss->height - sourceY, ds->height - y});
   if (width <= 0 || height <= 0) return TRUE;
 
+  // Row by row from the block's top, or from its bottom up when it overlaps itself lower down.
+  std::ptrdiff_t toStep = ds->width, fromStep = ss->width;
+  std::uint32_t* to = ds->Row(y) + x;
+  const std::uint32_t* from = ss->Row(sourceY) + sourceX;
+  if (ss == ds && y > sourceY) {
+    to += (height - 1) * toStep;
+    from += (height - 1) * fromStep;
+    toStep = -toStep;
+    fromStep = -fromStep;
+  }
   // Rows of the two blocks share memory only when they are the same row of one surface; then
   // the spans may overlap and need memmove. Otherwise short rows (the renderer copies 960
   // blocks 12 or 15 pixels wide per picture) are copied inline, sparing a library call a row.
   const bool spansMayOverlap =
       ss == ds && y == sourceY && x < sourceX + width && sourceX < x + width;
   const std::size_t bytes = sizeof(std::uint32_t) * width;
-  auto copyRow = [&](int row) {
-    std::uint32_t* to = ds->Row(y + row) + x;
-    const std::uint32_t* from = ss->Row(sourceY + row) + sourceX;
-    if (spansMayOverlap)
-      std::memmove(to, from, bytes);
-    else if (width <= kShortRow)
-      CopyShortRow(to, from, width);
-    else
-      std::memcpy(to, from, bytes);
-  };
-  // A block that overlaps itself lower down is copied from the bottom row up.
-  if (ss == ds && y > sourceY) {
-    for (int row = height - 1; row >= 0; --row) copyRow(row);
+  if (!spansMayOverlap && width >= 4 && width <= kShortRow) {
+    CopyShortRows(to, toStep, from, fromStep, width, height);
   } else {
-    for (int row = 0; row < height; ++row) copyRow(row);
+    for (int row = 0; row < height; ++row, to += toStep, from += fromStep) {
+      if (spansMayOverlap)
+        std::memmove(to, from, bytes);
+      else
+        std::memcpy(to, from, bytes);
+    }
   }
   if (dd->kind != DcKind::Memory) NoteDrawn(dd);
   return TRUE;

@@ -75,37 +75,46 @@ inline void Fill(std::uint32_t* at, std::size_t n, std::uint32_t pixel) {
 // The generator's draws for the strip, 80 columns at a time: column x of row y is draw
 // 80 y + x + 1 of the seed, so each column runs a generator of its own that jumps 80 draws per
 // row (s -> a s + c, with a and c those of 80 single steps); the 80 columns are independent,
-// four to an SSE2 instruction. Only the low four bits of each draw are kept: the dot's index.
-class StripDraws {
-  using Lanes = std::uint32_t __attribute__((vector_size(16)));
+// eight to an AVX2 instruction (four to an SSE2 one). Only the low four bits of each draw are
+// kept: the dot's index.
+using Lanes4 = std::uint32_t __attribute__((vector_size(16)));
+using Lanes8 = std::uint32_t __attribute__((vector_size(32)));
 
+class StripDraws {
  public:
   explicit StripDraws(std::uint32_t seed) {
-    std::uint32_t a = 1, c = 0;
     for (int x = 0; x < kStripWidth; ++x) {
       seed = seed * 214013u + 2531011u;
-      lanes_[x / 4][x % 4] = seed;
-      a *= 214013u;
-      c = c * 214013u + 2531011u;
+      states_[x] = seed;
+      a_ *= 214013u;
+      c_ = c_ * 214013u + 2531011u;
     }
-    multiplier_ = Lanes{} + a;
-    increment_ = Lanes{} + c;
   }
 
   void Next(std::uint32_t (&index)[kStripWidth]) {
-    Lanes multiplier = multiplier_;
-    // Kept from the optimiser, which would multiply by the constant with shifts and adds.
-    __asm__("" : "+x"(multiplier));
-    for (int i = 0; i < kStripWidth / 4; ++i) {
-      const Lanes low = (lanes_[i] >> 16) & 15u;
-      std::memcpy(index + 4 * i, &low, sizeof low);
-      lanes_[i] = lanes_[i] * multiplier + increment_;
-    }
+    if (__builtin_cpu_supports("avx2")) return NextEight(index);
+    Next<Lanes4>(index);
   }
 
  private:
-  Lanes lanes_[kStripWidth / 4];
-  Lanes multiplier_, increment_;
+  template <typename Lanes>
+  [[gnu::always_inline]] void Next(std::uint32_t* index) {
+    Lanes a = Lanes{} + a_;
+    // Kept from the optimiser, which would multiply by the constant with shifts and adds.
+    __asm__("" : "+x"(a));
+    for (int x = 0; x < kStripWidth; x += sizeof(Lanes) / 4) {
+      Lanes s;
+      std::memcpy(&s, states_ + x, sizeof s);
+      const Lanes low = (s >> 16) & 15u;
+      std::memcpy(index + x, &low, sizeof low);
+      s = s * a + c_;
+      std::memcpy(states_ + x, &s, sizeof s);
+    }
+  }
+  [[gnu::target("avx2")]] void NextEight(std::uint32_t* index) { Next<Lanes8>(index); }
+
+  std::uint32_t states_[kStripWidth];
+  std::uint32_t a_ = 1, c_ = 0;
 };
 
 // The 960 block moves, in the renderer's order: each reads what the earlier ones left. With

@@ -39,17 +39,17 @@ constexpr DotRandomJump DotRandomJumpOf(int steps) {
   return jump;
 }
 
+// Four and eight 32-bit lanes; named outside the template below, as GCC's link-time optimiser
+// cannot stream a vector size that depends on a template parameter.
+using DotLanes4 = std::uint32_t __attribute__((vector_size(16)));
+using DotLanes8 = std::uint32_t __attribute__((vector_size(32)));
+
 // The draws of a generator taken Width at a time, as rows of dots: each row holds the next
 // Width draws in the order DrawDotRandom gives them. A step waits for the one before it (a
 // multiply and an add, some four cycles), which bounds one generator at a draw per step. Here
 // each column keeps a generator of its own that jumps a whole row at once, so the columns do
 // not wait for one another and a row is computed four columns to an instruction, or eight
 // where the processor has AVX2.
-// Four and eight 32-bit lanes; named outside the template, which GCC's link-time optimiser
-// cannot stream a vector size of.
-using DotLanes4 = std::uint32_t __attribute__((vector_size(16)));
-using DotLanes8 = std::uint32_t __attribute__((vector_size(32)));
-
 template <int Width>
 class DotRandomRows {
   static_assert(Width > 0 && Width % 8 == 0);
@@ -68,12 +68,14 @@ class DotRandomRows {
 #if defined(__x86_64__)
     if (__builtin_cpu_supports("avx2")) return NextEight(draws);
 #endif
-    Next<DotLanes4>(draws);
+    NextFour(draws);
   }
+  // Four columns to an instruction, as every x86-64 processor can: Next's way without AVX2.
+  void NextFour(std::uint32_t (&draws)[Width]) { NextIn<DotLanes4>(draws); }
 
  private:
   template <typename Lanes>
-  [[gnu::always_inline]] void Next(std::uint32_t* draws) {
+  [[gnu::always_inline]] void NextIn(std::uint32_t* draws) {
     constexpr int kLanes = sizeof(Lanes) / sizeof(std::uint32_t);
     constexpr DotRandomJump kRow = DotRandomJumpOf(Width);
     Lanes multiplier = Lanes{} + kRow.multiplier;
@@ -92,7 +94,7 @@ class DotRandomRows {
     }
   }
 #if defined(__x86_64__)
-  [[gnu::target("avx2")]] void NextEight(std::uint32_t* draws) { Next<DotLanes8>(draws); }
+  [[gnu::target("avx2")]] void NextEight(std::uint32_t* draws) { NextIn<DotLanes8>(draws); }
 #endif
 
   std::uint32_t lanes_[Width];

@@ -73,6 +73,7 @@ T* Registered(T* object) {
   return object;
 }
 
+// Copies the selected bitmap's pixels and size into the context, for SetPixel and GetPixel.
 void TakeBitmapBits(DeviceContext* dc) {
   Surface& s = dc->bitmap->surface;
   dc->bits = s.pixels.data();

@@ -99,15 +99,16 @@ class StripDraws {
  private:
   template <typename Lanes>
   [[gnu::always_inline]] void Next(std::uint32_t* index) {
-    Lanes a = Lanes{} + a_;
     // Kept from the optimiser, which would multiply by the constant with shifts and adds.
-    __asm__("" : "+x"(a));
+    std::uint32_t hidden = a_;
+    __asm__("" : "+r"(hidden));
+    const Lanes a = Lanes{} + hidden, c = Lanes{} + c_;
     for (int x = 0; x < kStripWidth; x += sizeof(Lanes) / 4) {
       Lanes s;
       std::memcpy(&s, states_ + x, sizeof s);
       const Lanes low = (s >> 16) & 15u;
       std::memcpy(index + x, &low, sizeof low);
-      s = s * a + c_;
+      s = s * a + c;
       std::memcpy(states_ + x, &s, sizeof s);
     }
   }

@@ -78,12 +78,11 @@ class DotRandomRows {
   [[gnu::always_inline]] void NextIn(std::uint32_t* draws) {
     constexpr int kLanes = sizeof(Lanes) / sizeof(std::uint32_t);
     constexpr DotRandomJump kRow = DotRandomJumpOf(Width);
-    Lanes multiplier = Lanes{} + kRow.multiplier;
-#if defined(__x86_64__)
     // Hidden from the optimiser: by a known constant GCC multiplies with a chain of shifts and
     // adds, twice the instructions of the processor's own multiply.
-    __asm__("" : "+x"(multiplier));
-#endif
+    std::uint32_t hidden = kRow.multiplier;
+    __asm__("" : "+r"(hidden));
+    const Lanes multiplier = Lanes{} + hidden;
     for (int i = 0; i < Width; i += kLanes) {
       Lanes lanes;
       std::memcpy(&lanes, lanes_ + i, sizeof lanes);

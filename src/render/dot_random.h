@@ -64,18 +64,22 @@ class DotRandomRows {
     }
   }
 
-  void Next(std::uint32_t (&draws)[Width]) {
+  // Each draw is kept only in the bits of mask (whole draws with the default): a caller that
+  // needs a few low bits has them cut here, several columns to an instruction.
+  void Next(std::uint32_t (&draws)[Width], std::uint32_t mask = 0x7FFFu) {
 #if defined(__x86_64__)
-    if (__builtin_cpu_supports("avx2")) return NextEight(draws);
+    if (__builtin_cpu_supports("avx2")) return NextEight(draws, mask);
 #endif
-    NextFour(draws);
+    NextFour(draws, mask);
   }
   // Four columns to an instruction, as every x86-64 processor can: Next's way without AVX2.
-  void NextFour(std::uint32_t (&draws)[Width]) { NextIn<DotLanes4>(draws); }
+  void NextFour(std::uint32_t (&draws)[Width], std::uint32_t mask = 0x7FFFu) {
+    NextIn<DotLanes4>(draws, mask);
+  }
 
  private:
   template <typename Lanes>
-  [[gnu::always_inline]] void NextIn(std::uint32_t* draws) {
+  [[gnu::always_inline]] void NextIn(std::uint32_t* draws, std::uint32_t mask) {
     constexpr int kLanes = sizeof(Lanes) / sizeof(std::uint32_t);
     constexpr DotRandomJump kRow = DotRandomJumpOf(Width);
     // Hidden from the optimiser: by a known constant GCC multiplies with a chain of shifts and
@@ -86,14 +90,16 @@ class DotRandomRows {
     for (int i = 0; i < Width; i += kLanes) {
       Lanes lanes;
       std::memcpy(&lanes, lanes_ + i, sizeof lanes);
-      const Lanes row = (lanes >> 16) & 0x7FFFu;
+      const Lanes row = (lanes >> 16) & (mask & 0x7FFFu);
       std::memcpy(draws + i, &row, sizeof row);
       lanes = lanes * multiplier + kRow.increment;
       std::memcpy(lanes_ + i, &lanes, sizeof lanes);
     }
   }
 #if defined(__x86_64__)
-  [[gnu::target("avx2")]] void NextEight(std::uint32_t* draws) { NextIn<DotLanes8>(draws); }
+  [[gnu::target("avx2")]] void NextEight(std::uint32_t* draws, std::uint32_t mask) {
+    NextIn<DotLanes8>(draws, mask);
+  }
 #endif
 
   std::uint32_t lanes_[Width];

@@ -52,9 +52,8 @@ void DrawRandomStrip(HDC canvas, const DotPalette& palette, const DotRandom& ran
   DotRandomRows<kStripWidth> rows(random);
   std::uint32_t draws[kStripWidth];
   for (int y = kArtTop; y < kArtTop + kStripHeight; ++y) {
-    rows.Next(draws);
-    for (int x = 0; x < kStripWidth; ++x)
-      SetPixel(canvas, x, y, palette.colors[draws[x] & (kDotPaletteSize - 1)]);
+    rows.Next(draws, kDotPaletteSize - 1);
+    for (int x = 0; x < kStripWidth; ++x) SetPixel(canvas, x, y, palette.colors[draws[x]]);
   }
   // The last copy is cut at the Canvas's right edge.
   for (int n = 1; n * kStripWidth < kCanvasWidth; ++n)

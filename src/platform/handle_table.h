@@ -29,19 +29,26 @@ class HandleTable {
     } else {
       index = static_cast<std::uint32_t>(slots_.size());
       if (index >= (1u << kIndexBits)) return 0;  // a million live objects: refuse more
-      slots_.push_back(Slot{});
+      slots_.push_back(Slot{nullptr, Encode(index, 1)});
     }
     slots_[index].object = object;
-    return Encode(index, slots_[index].serial);
+    return slots_[index].handle;
   }
 
-  // The object of a live handle, or null.
+  // Whether handle carries this table's tag, so that no other table can hold it; whether it
+  // is live, Find says.
+  static bool IsOwnTag(std::uintptr_t handle) { return (handle & 0xF) == Tag; }
+
+  // The object of a live handle, or null. A slot holds only handles with this table's tag, so
+  // comparing the whole handle checks the tag too, and a handle whose index lies past the table
+  // reads a slot that holds none. The slot is chosen, not branched to, and both of its fields
+  // are read whatever the handle: in a loop of lookups of one handle the compiler can then make
+  // them once, before the loop.
   T* Find(std::uintptr_t handle) const {
-    if ((handle & 0xF) != Tag) return nullptr;
     const std::uintptr_t index = (handle >> 4) & ((1u << kIndexBits) - 1);
-    if (index >= slots_.size()) return nullptr;
-    const Slot& slot = slots_[index];
-    return Encode(static_cast<std::uint32_t>(index), slot.serial) == handle ? slot.object : nullptr;
+    const Slot& slot = index < slots_.size() ? slots_[index] : noSlot_;
+    T* const object = slot.object;
+    return slot.handle == handle ? object : nullptr;
   }
 
   // Empties the handle's slot and returns its object (still the caller's to free), or null
@@ -55,7 +62,8 @@ class HandleTable {
     slot.object = nullptr;
     // Serial 0 is skipped so that no handle is ever 0 apart from the tag (handles stay far
     // above the small numbers that stand for system colours and resources).
-    slot.serial = slot.serial + 1 == kSerialLimit ? 1 : slot.serial + 1;
+    const auto serial = static_cast<std::uint32_t>(handle >> kSerialShift);
+    slot.handle = Encode(index, serial + 1 == kSerialLimit ? 1 : serial + 1);
     free_.push_back(index);
     return object;
   }
@@ -65,9 +73,11 @@ class HandleTable {
   static constexpr std::uint32_t kSerialLimit =
       sizeof(std::uintptr_t) >= 8 ? 0xFFFFFFFFu : (1u << (32 - kSerialShift));
 
+  // A slot keeps the handle it gives (or gave last) whole, serial included: a lookup is one
+  // comparison, and the slot is two words, so finding it is a shift.
   struct Slot {
-    T* object = nullptr;
-    std::uint32_t serial = 1;
+    T* object;  // null while the slot is empty
+    std::uintptr_t handle;
   };
 
   static std::uintptr_t Encode(std::uint32_t index, std::uint32_t serial) {
@@ -75,6 +85,9 @@ class HandleTable {
            (static_cast<std::uintptr_t>(index) << 4) | Tag;
   }
 
+  // Never written; not const, so that the compiler does not answer its reads beforehand and
+  // turn the choice back into a branch.
+  static inline Slot noSlot_{nullptr, 0};
   std::vector<Slot> slots_;
   std::vector<std::uint32_t> free_;
 };

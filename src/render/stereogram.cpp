@@ -47,11 +47,14 @@ ArtGeometry GeometryFor(int largeSize, int markersInside) {
           ShownPictureSize(largeSize).width / 2 - kMarkerSpan / 2};
 }
 
-void DrawRandomStrip(HDC canvas, const DotPalette& palette, DotRandom& random) {
+void DrawRandomStrip(HDC canvas, const DotPalette& palette, const DotRandom& random) {
   // Row by row, left to right: this order decides which dot lands where for a seed.
-  for (int y = kArtTop; y < kArtTop + kStripHeight; ++y)
-    for (int x = 0; x < kStripWidth; ++x)
-      SetPixel(canvas, x, y, palette.colors[DrawDotRandom(random) & (kDotPaletteSize - 1)]);
+  DotRandomRows<kStripWidth> rows(random);
+  std::uint32_t draws[kStripWidth];
+  for (int y = kArtTop; y < kArtTop + kStripHeight; ++y) {
+    rows.Next(draws, kDotPaletteSize - 1);
+    for (int x = 0; x < kStripWidth; ++x) SetPixel(canvas, x, y, palette.colors[draws[x]]);
+  }
   // The last copy is cut at the Canvas's right edge.
   for (int n = 1; n * kStripWidth < kCanvasWidth; ++n)
     BitBlt(canvas, kStripWidth * n, kArtTop, kStripWidth, kStripHeight, canvas, 0, kArtTop,

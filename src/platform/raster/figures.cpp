@@ -45,7 +45,10 @@ BOOL WINAPI Rectangle(HDC hdc, int left, int top, int right, int bottom) {
   const int x0 = std::max(left, 0), x1 = std::min(right, s->width);
   const int y0 = std::max(top, 0), y1 = std::min(bottom, s->height);
   if (x0 >= x1 || y0 >= y1) return TRUE;
-  if (ring == fill) {
+  if (ring == fill && x0 == 0 && x1 == s->width) {
+    // Whole rows lie one after the other: one fill for all (the renderer's grey).
+    FillPixels(s->Row(y0), static_cast<std::size_t>(y1 - y0) * s->width, fill);
+  } else if (ring == fill) {
     // One colour: every filled rectangle the program draws, a row at a time.
     for (int y = y0; y < y1; ++y)
       FillPixels(s->Row(y) + x0, static_cast<std::size_t>(x1 - x0), fill);

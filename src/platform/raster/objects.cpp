@@ -73,6 +73,14 @@ T* Registered(T* object) {
   return object;
 }
 
+// Copies the selected bitmap's pixels and size into the context, for SetPixel and GetPixel.
+void TakeBitmapBits(DeviceContext* dc) {
+  Surface& s = dc->bitmap->surface;
+  dc->bits = s.pixels.data();
+  dc->bitsWidth = static_cast<std::size_t>(s.width);
+  dc->bitsHeight = static_cast<std::size_t>(s.height);
+}
+
 // Makes object the one of its slot in the context, keeping the selection counts.
 template <typename T>
 T* Swap(T*& slot, T* object) {
@@ -131,7 +139,7 @@ Bitmap* NewBitmap(int width, int height) {
 
 DeviceContext* NewContext(DcKind kind, HWND window) {
   auto* dc = new DeviceContext;
-  dc->handle = deviceContexts.value.Add(dc);
+  dc->handle = kind == DcKind::Memory ? memoryContexts.value.Add(dc) : deviceContexts.value.Add(dc);
   if (!dc->handle) {
     delete dc;
     return nullptr;
@@ -143,7 +151,10 @@ DeviceContext* NewContext(DcKind kind, HWND window) {
   dc->brush = StockWhiteBrush();
   dc->font = StockSystemFont();
   dc->palette = StockPalette();
-  if (kind == DcKind::Memory) dc->bitmap = StockBitmap();
+  if (kind == DcKind::Memory) {
+    dc->bitmap = StockBitmap();
+    TakeBitmapBits(dc);
+  }
   for (GdiObject* o :
        std::initializer_list<GdiObject*>{dc->pen, dc->brush, dc->font, dc->palette, dc->bitmap})
     if (o) o->selections++;
@@ -154,7 +165,10 @@ void FreeContext(DeviceContext* dc) {
   for (GdiObject* o :
        std::initializer_list<GdiObject*>{dc->pen, dc->brush, dc->font, dc->palette, dc->bitmap})
     if (o) o->selections--;
-  deviceContexts.value.Remove(dc->handle);
+  if (dc->kind == DcKind::Memory)
+    memoryContexts.value.Remove(dc->handle);
+  else
+    deviceContexts.value.Remove(dc->handle);
   delete dc;
   --liveContexts;
 }
@@ -253,7 +267,9 @@ HGDIOBJ WINAPI SelectObject(HDC hdc, HGDIOBJ object) {
       if (dc->kind != DcKind::Memory) return nullptr;
       if (bitmap == dc->bitmap) return HandleOf(bitmap);
       if (bitmap->selections > 0 && !bitmap->stock) return nullptr;
-      return HandleOf(Swap(dc->bitmap, bitmap));
+      Bitmap* old = Swap(dc->bitmap, bitmap);
+      TakeBitmapBits(dc);
+      return HandleOf(old);
     }
     case ObjectKind::Palette:
       return nullptr;  // palettes go through SelectPalette

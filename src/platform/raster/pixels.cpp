@@ -1,5 +1,6 @@
 // Single pixels and block copies.
 #include <algorithm>
+#include <cassert>
 #include <cstring>
 
 #include "platform/raster/surface.h"
@@ -7,6 +8,12 @@
 using namespace raster;
 
 COLORREF WINAPI GetPixel(HDC hdc, int x, int y) {
+  // A memory context as in SetPixel: the renderer reads the 960 cells of the grid per picture.
+  if (DeviceContext* dc = ToMemoryDc(hdc)) {
+    const auto column = static_cast<std::size_t>(x), row = static_cast<std::size_t>(y);
+    if ((row >= dc->bitsHeight) | (column >= dc->bitsWidth)) return CLR_INVALID;
+    return ColorrefFromPixel(dc->bits[row * dc->bitsWidth + column]);
+  }
   DeviceContext* dc = ToDc(hdc);
   if (!dc) return CLR_INVALID;
   Surface* s = TargetSurface(dc);
@@ -17,8 +24,9 @@ COLORREF WINAPI GetPixel(HDC hdc, int x, int y) {
 namespace {
 
 // Kept out of line so that the memory-context path of SetPixel saves no registers.
-[[gnu::noinline]] COLORREF SetPixelOnTarget(DeviceContext* dc, int x, int y, COLORREF color) {
-  Surface* s = TargetSurface(dc);
+[[gnu::noinline]] COLORREF SetPixelOnTarget(HDC hdc, int x, int y, COLORREF color) {
+  DeviceContext* dc = ToDc(hdc);
+  Surface* s = dc ? TargetSurface(dc) : nullptr;
   if (!s || x < 0 || y < 0 || x >= s->width || y >= s->height) return CLR_INVALID;
   s->Row(y)[x] = PixelFromColorref(color);
   NoteDrawn(dc);
@@ -27,18 +35,20 @@ namespace {
 
 }  // namespace
 
-// SetPixel runs once per pixel (a stereogram sets 36,000 of them on the Canvas), so a memory
-// context, the common case, is handled here without a call; ToDc is an inline table lookup.
+// SetPixel runs once per pixel (a stereogram sets 36,000 of them on the Canvas). A memory
+// context, the common case, is told by its handle alone and handled here without a call, so
+// that in a loop of calls on one context the compiler reads the context's fields once.
 COLORREF WINAPI SetPixel(HDC hdc, int x, int y, COLORREF color) {
-  DeviceContext* dc = ToDc(hdc);
-  if (!dc) return CLR_INVALID;
-  if (dc->kind != DcKind::Memory) return SetPixelOnTarget(dc, x, y, color);
-  Surface& s = dc->bitmap->surface;
-  // One unsigned comparison per axis also rejects negative coordinates.
-  if (static_cast<unsigned>(x) >= static_cast<unsigned>(s.width) ||
-      static_cast<unsigned>(y) >= static_cast<unsigned>(s.height))
-    return CLR_INVALID;
-  s.Row(y)[x] = PixelFromColorref(color);
+  DeviceContext* dc = ToMemoryDc(hdc);
+  if (!dc) return SetPixelOnTarget(hdc, x, y, color);
+  assert(dc->bits == dc->bitmap->surface.pixels.data() && "a selected bitmap was resized");
+  // One unsigned comparison per axis also rejects negative coordinates. Both are made, with |
+  // rather than ||, so that the context's fields are read whatever the first answer: reads
+  // made on every path are the ones the compiler can take out of a loop.
+  const auto column = static_cast<std::size_t>(x), row = static_cast<std::size_t>(y);
+  const std::size_t width = dc->bitsWidth;
+  if ((row >= dc->bitsHeight) | (column >= width)) return CLR_INVALID;
+  dc->bits[row * width + column] = PixelFromColorref(color);
   return color & 0xFFFFFF;
 }
 
@@ -52,18 +62,18 @@ inline Surface* SurfaceOf(DeviceContext* dc) {
   return dc->kind == DcKind::Memory ? &dc->bitmap->surface : TargetSurface(dc);
 }
 
-// Copies n pixels between spans that do not overlap. Fixed-size pieces compile to plain moves;
-// a row of 4 or more whose length is no multiple of 4 ends with a piece that overlaps the one
-// before it (the renderer's 15-pixel blocks: four moves instead of three and three singles).
-inline void CopyShortRow(std::uint32_t* to, const std::uint32_t* from, int n) {
+// Copies rows of 4 to kShortRow pixels whose spans do not overlap, stepping from row to row by
+// the surfaces' widths (negative: upwards). Fixed-size pieces compile to plain moves; a width
+// that is no multiple of 4 ends each row with a piece that overlaps the one before it (the
+// renderer's 15-pixel blocks: four moves instead of three and three singles).
+void CopyShortRows(std::uint32_t* to, std::ptrdiff_t toStep, const std::uint32_t* from,
+                   std::ptrdiff_t fromStep, int width, int height) {
   constexpr std::size_t kPiece = 4 * sizeof(std::uint32_t);
-  if (n < 4) {
-    for (int i = 0; i < n; ++i) to[i] = from[i];
-    return;
+  const int last = width - 4;
+  for (int row = 0; row < height; ++row, to += toStep, from += fromStep) {
+    for (int i = 0; i < last; i += 4) std::memcpy(to + i, from + i, kPiece);
+    std::memcpy(to + last, from + last, kPiece);
   }
-  int i = 0;
-  for (; i + 4 <= n; i += 4) std::memcpy(to + i, from + i, kPiece);
-  if (i < n) std::memcpy(to + n - 4, from + n - 4, kPiece);
 }
 
 }  // namespace
@@ -95,27 +105,31 @@ BOOL WINAPI BitBlt(HDC dest, int x, int y, int width, int height, HDC source, in
   height = std::min({height, ss->height - sourceY, ds->height - y});
   if (width <= 0 || height <= 0) return TRUE;
 
+  // Row by row from the block's top, or from its bottom up when it overlaps itself lower down.
+  std::ptrdiff_t toStep = ds->width, fromStep = ss->width;
+  std::uint32_t* to = ds->Row(y) + x;
+  const std::uint32_t* from = ss->Row(sourceY) + sourceX;
+  if (ss == ds && y > sourceY) {
+    to += (height - 1) * toStep;
+    from += (height - 1) * fromStep;
+    toStep = -toStep;
+    fromStep = -fromStep;
+  }
   // Rows of the two blocks share memory only when they are the same row of one surface; then
   // the spans may overlap and need memmove. Otherwise short rows (the renderer copies 960
   // blocks 12 or 15 pixels wide per picture) are copied inline, sparing a library call a row.
   const bool spansMayOverlap =
       ss == ds && y == sourceY && x < sourceX + width && sourceX < x + width;
   const std::size_t bytes = sizeof(std::uint32_t) * width;
-  auto copyRow = [&](int row) {
-    std::uint32_t* to = ds->Row(y + row) + x;
-    const std::uint32_t* from = ss->Row(sourceY + row) + sourceX;
-    if (spansMayOverlap)
-      std::memmove(to, from, bytes);
-    else if (width <= kShortRow)
-      CopyShortRow(to, from, width);
-    else
-      std::memcpy(to, from, bytes);
-  };
-  // A block that overlaps itself lower down is copied from the bottom row up.
-  if (ss == ds && y > sourceY) {
-    for (int row = height - 1; row >= 0; --row) copyRow(row);
+  if (!spansMayOverlap && width >= 4 && width <= kShortRow) {
+    CopyShortRows(to, toStep, from, fromStep, width, height);
   } else {
-    for (int row = 0; row < height; ++row) copyRow(row);
+    for (int row = 0; row < height; ++row, to += toStep, from += fromStep) {
+      if (spansMayOverlap)
+        std::memmove(to, from, bytes);
+      else
+        std::memcpy(to, from, bytes);
+    }
   }
   if (dd->kind != DcKind::Memory) NoteDrawn(dd);
   return TRUE;

@@ -66,6 +66,8 @@ void backend::PaintWaiting() {}
 void backend::Painted(HWND) {}
 void backend::QuitTaken() {}
 void backend::ClientDrawn(HWND) {}
+void backend::ClipboardFilled(HBITMAP) {}
+void backend::ClipboardEmptied() {}
 
 bool backend::WaitForInput(MSG* msg) {
   State& s = S();

@@ -40,6 +40,10 @@ DialogBaseUnits BaseUnitsOf(const DialogResource& resource);
 bool RunDialog(HWND dialog, LPCSTR templateName, HWND focus);
 void DialogEnded(HWND dialog);
 
+// The clipboard now holds this bitmap, or nothing: show it to other programs.
+void ClipboardFilled(HBITMAP bitmap);
+void ClipboardEmptied();
+
 // Tests of the headless backend look at what was sent and what the default handling got.
 void MessageSent(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
 void DefaultHandled(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);

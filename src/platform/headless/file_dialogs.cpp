@@ -1,5 +1,4 @@
 // Headless backend, file choosers. See headless_file_dialogs.h for what it stands in for.
-#include <cstring>
 #include <deque>
 #include <optional>
 
@@ -22,26 +21,10 @@ State& S() {
 
 const bool registered = (OnReset([] { S() = State(); }), true);
 
-// The filter is a list of zero-terminated strings closed by an empty one.
-std::string FilterBytes(const char* filter) {
-  const char* end = filter;
-  while (*end != '\0' || *(end + 1) != '\0') ++end;
-  return std::string(filter, end + 2);
-}
-
 BOOL RunChooser(OPENFILENAMEA* ofn, bool save) {
   (void)registered;
   if (!ofn) return FALSE;
-  FileChooserCall call{};
-  call.save = save;
-  call.record = *ofn;
-  call.filterSet = ofn->lpstrFilter != nullptr;
-  if (ofn->lpstrFilter) call.filter = FilterBytes(ofn->lpstrFilter);
-  call.titleSet = ofn->lpstrTitle != nullptr;
-  if (ofn->lpstrTitle) call.title = ofn->lpstrTitle;
-  if (ofn->lpstrFile && ofn->nMaxFile > 0)
-    call.initialName.assign(ofn->lpstrFile, ::strnlen(ofn->lpstrFile, ofn->nMaxFile));
-  S().calls.push_back(call);
+  S().calls.push_back({save});
 
   std::optional<std::string> answer;
   if (!S().answers.empty()) {

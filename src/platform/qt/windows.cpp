@@ -119,9 +119,6 @@ void backend::PresentShow(HWND hwnd, ShowState state) {
     case ShowState::Minimized:
       widget->showMinimized();
       break;
-    case ShowState::Maximized:
-      widget->showMaximized();
-      break;
     case ShowState::Restored:
       widget->showNormal();
       break;

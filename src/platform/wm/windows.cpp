@@ -12,7 +12,7 @@
 namespace wm {
 namespace {
 
-constexpr WPARAM kSizeRestored = 0, kSizeMinimized = 1, kSizeMaximized = 2;
+constexpr WPARAM kSizeRestored = 0, kSizeMinimized = 1;
 
 // The live windows, in the order they were made. A window's handle is the address of its
 // record, so a handle is checked by looking it up, never by dereferencing it.
@@ -181,9 +181,8 @@ ShowState StateOf(int cmdShow) {
     case 6:  // SW_MINIMIZE
     case 7:  // SW_SHOWMINNOACTIVE
       return ShowState::Minimized;
-    case 3:  // SW_SHOWMAXIMIZED
-      return ShowState::Maximized;
     case SW_SHOWNORMAL:
+    case 3:  // SW_SHOWMAXIMIZED: the window system maximises, not the program
     case 4:  // SW_SHOWNOACTIVATE
     case 9:  // SW_RESTORE
     case SW_SHOWDEFAULT:
@@ -205,12 +204,10 @@ BOOL WINAPI ShowWindow(HWND hwnd, int cmdShow) {
   w->visible = state != ShowState::Hidden;
   backend::PresentShow(hwnd, state);
   if (!(w = ToWindow(hwnd)) || w->parent) return wasVisible;
-  const bool restore = state == ShowState::Restored || state == ShowState::Maximized;
   if (state == ShowState::Minimized && !w->minimized) {
     SizeChanged(hwnd, kSizeMinimized, 0, 0);
-  } else if (w->visible && (!wasVisible || (w->minimized && restore))) {
-    SizeChanged(hwnd, state == ShowState::Maximized ? kSizeMaximized : kSizeRestored,
-                w->client.width, w->client.height);
+  } else if (w->visible && (!wasVisible || (w->minimized && state == ShowState::Restored))) {
+    SizeChanged(hwnd, kSizeRestored, w->client.width, w->client.height);
     if ((w = ToWindow(hwnd))) Invalidate(w, nullptr, true);
   }
   return wasVisible;

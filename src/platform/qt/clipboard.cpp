@@ -7,23 +7,10 @@
 #include "platform/qt/qt_windows.h"
 #include "platform/wm/window_backend.h"
 
-namespace {
-
-QImage ImageOf(const raster::Surface& s) {
-  QImage image(s.width, s.height, QImage::Format_RGB32);
-  for (int y = 0; y < s.height; ++y) {
-    const std::uint32_t* from = s.Row(y);
-    auto* to = reinterpret_cast<std::uint32_t*>(image.scanLine(y));
-    for (int x = 0; x < s.width; ++x) to[x] = from[x] | 0xFF000000u;
-  }
-  return image;
-}
-
-}  // namespace
-
 void backend::ClipboardFilled(HBITMAP bitmap) {
   qtbackend::EnsureApplication();
-  const QImage image = ImageOf(raster::ToBitmap(bitmap)->surface);
+  const raster::Surface& s = raster::ToBitmap(bitmap)->surface;
+  const QImage image = qtbackend::OpaqueCopy(s, 0, 0, s.width, s.height);
   QClipboard* clipboard = QApplication::clipboard();
   clipboard->setImage(image, QClipboard::Clipboard);
   if (clipboard->supportsSelection()) clipboard->setImage(image, QClipboard::Selection);

@@ -34,8 +34,6 @@ HWND FindTopLevel(const char* className) {
   return nullptr;
 }
 
-std::vector<MSG> QueuedMessages() { return wm::QueuedMessages(); }
-
 void SetInputSource(std::function<bool(MSG*)> source) { S().source = std::move(source); }
 
 const std::vector<DeliveredMessage>& DeliveredMessages() { return S().delivered; }

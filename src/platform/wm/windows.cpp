@@ -117,12 +117,11 @@ raster::Surface* backend::ClientSurface(HWND hwnd) {
   return w && w->kind != WindowKind::Control ? &w->client : nullptr;
 }
 
-HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x,
-                            int y, int width, int height, HWND parent, HMENU menu,
-                            HINSTANCE instance, LPVOID) {
+HWND WINAPI CreateWindowExA(DWORD, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y,
+                            int width, int height, HWND parent, HMENU menu, HINSTANCE instance,
+                            LPVOID) {
   if (!className) return nullptr;
   auto window = std::make_unique<Window>();
-  window->exStyle = exStyle;
   window->style = style;
   window->instance = instance;
   window->x = x;

@@ -167,8 +167,6 @@ typedef HINSTANCE HMODULE;
 #define CS_HREDRAW 0x0002
 #define CS_DBLCLKS 0x0008
 
-#define CW_USEDEFAULT (static_cast<int>(0x80000000))
-
 #define SW_HIDE 0
 #define SW_SHOWNORMAL 1
 #define SW_SHOW 5

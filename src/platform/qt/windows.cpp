@@ -38,7 +38,7 @@ QWidget* MakeFrame(HWND hwnd, Window* w) {
   }
   frame->setMaximumSize(LargestWindowSize(frame));
   frame->resize(w->client.width, w->client.height + menuHeight);
-  if (w->x != CW_USEDEFAULT) frame->move(w->x, w->y);
+  frame->move(w->x, w->y);
   return frame;
 }
 

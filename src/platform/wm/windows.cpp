@@ -151,11 +151,9 @@ HWND WINAPI CreateWindowExA(DWORD, LPCSTR className, LPCSTR windowName, DWORD st
   else
     window->text = windowName ? windowName : "";
   int clientWidth = width, clientHeight = height;
-  if (!(style & WS_CHILD)) {
-    const bool framed = (style & WS_CAPTION) == WS_CAPTION;
-    clientWidth = (width == CW_USEDEFAULT ? kDefaultWidth : width) - (framed ? kFrameWidth : 0);
-    clientHeight =
-        (height == CW_USEDEFAULT ? kDefaultHeight : height) - (framed ? kFrameHeight : 0);
+  if (!(style & WS_CHILD) && (style & WS_CAPTION) == WS_CAPTION) {
+    clientWidth -= kFrameWidth;
+    clientHeight -= kFrameHeight;
   }
   return CreateWindowRecord(std::move(window), clientWidth, clientHeight);
 }

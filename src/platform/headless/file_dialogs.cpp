@@ -1,6 +1,5 @@
 // Headless backend, file choosers. See headless_file_dialogs.h for what it stands in for.
 #include <deque>
-#include <optional>
 
 #include "platform/headless/headless.h"
 #include "platform/headless/headless_file_dialogs.h"
@@ -10,7 +9,7 @@ namespace headless {
 namespace {
 
 struct State {
-  std::deque<std::optional<std::string>> answers;  // nullopt: cancel
+  std::deque<std::string> answers;  // none left: the user cancels
   std::vector<FileChooserCall> calls;
 };
 
@@ -25,19 +24,15 @@ BOOL RunChooser(OPENFILENAMEA* ofn, bool save) {
   (void)registered;
   if (!ofn) return FALSE;
   S().calls.push_back({save});
-
-  std::optional<std::string> answer;
-  if (!S().answers.empty()) {
-    answer = S().answers.front();
-    S().answers.pop_front();
-  }
-  if (!answer) return FALSE;
-  return wm::FillChosenFile(ofn, *answer);
+  if (S().answers.empty()) return FALSE;
+  const std::string answer = S().answers.front();
+  S().answers.pop_front();
+  return wm::FillChosenFile(ofn, answer);
 }
 
 }  // namespace
 
-void ScriptFileChoice(const std::string& path) { S().answers.emplace_back(path); }
+void ScriptFileChoice(const std::string& path) { S().answers.push_back(path); }
 const std::vector<FileChooserCall>& FileChooserCalls() { return S().calls; }
 
 }  // namespace headless

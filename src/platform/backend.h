@@ -1,5 +1,5 @@
-// What each emulated backend hands the raster core (see raster/window_system.h; the backend's
-// raster_hookup.cpp hands these three), and what tests use to reach a window's pixels.
+// What each emulated backend hands the raster core (see raster/window_system.h;
+// wm/raster_hookup.cpp hands these three), and what tests use to reach a window's pixels.
 #pragma once
 
 #include "platform/raster/surface.h"

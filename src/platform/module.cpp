@@ -8,8 +8,6 @@
 namespace {
 
 struct Module {
-  static constexpr std::uint32_t kMagic = 0x4D4F444C;  // "MODL"
-  std::uint32_t magic = kMagic;
   const ModuleResources* resources;
 };
 
@@ -24,9 +22,10 @@ bool NameIsId(LPCSTR name, WORD id) {
 }
 
 template <typename T>
-const T* FindById(std::span<const T> table, LPCSTR name) {
-  for (const T& entry : table)
-    if (NameIsId(name, entry.id)) return &entry;
+const T* FindById(HINSTANCE instance, std::span<const T> ModuleResources::*table, LPCSTR name) {
+  if (const ModuleResources* r = ModuleResourcesOf(instance))
+    for (const T& entry : r->*table)
+      if (NameIsId(name, entry.id)) return &entry;
   return nullptr;
 }
 
@@ -46,23 +45,19 @@ const ModuleResources* ModuleResourcesOf(HINSTANCE instance) {
 }
 
 const MenuResource* FindMenuResource(HINSTANCE instance, LPCSTR name) {
-  const ModuleResources* r = ModuleResourcesOf(instance);
-  return r ? FindById(r->menus, name) : nullptr;
+  return FindById(instance, &ModuleResources::menus, name);
 }
 
 const AcceleratorTableResource* FindAcceleratorResource(HINSTANCE instance, LPCSTR name) {
-  const ModuleResources* r = ModuleResourcesOf(instance);
-  return r ? FindById(r->accelerators, name) : nullptr;
+  return FindById(instance, &ModuleResources::accelerators, name);
 }
 
 const DialogResource* FindDialogResource(HINSTANCE instance, LPCSTR name) {
-  const ModuleResources* r = ModuleResourcesOf(instance);
-  return r ? FindById(r->dialogs, name) : nullptr;
+  return FindById(instance, &ModuleResources::dialogs, name);
 }
 
 const IconResource* FindIconResource(HINSTANCE instance, LPCSTR name) {
-  const ModuleResources* r = ModuleResourcesOf(instance);
-  return r ? FindById(r->icons, name) : nullptr;
+  return FindById(instance, &ModuleResources::icons, name);
 }
 
 const char* FindStringResource(HINSTANCE instance, UINT id) {

@@ -137,18 +137,13 @@ typedef HINSTANCE HMODULE;
 
 // ---- Styles ---------------------------------------------------------------------------------
 
-#define WS_OVERLAPPED 0x00000000L
-#define WS_POPUP 0x80000000L
 #define WS_CHILD 0x40000000L
 #define WS_VISIBLE 0x10000000L
 #define WS_CAPTION 0x00C00000L
 #define WS_VSCROLL 0x00200000L
 #define WS_SYSMENU 0x00080000L
-#define WS_THICKFRAME 0x00040000L
 #define WS_GROUP 0x00020000L
 #define WS_TABSTOP 0x00010000L
-#define WS_MINIMIZEBOX 0x00020000L
-#define WS_MAXIMIZEBOX 0x00010000L
 #define WS_OVERLAPPEDWINDOW 0x00CF0000L
 
 #define DS_SETFONT 0x40L
@@ -171,8 +166,6 @@ typedef HINSTANCE HMODULE;
 #define CS_VREDRAW 0x0001
 #define CS_HREDRAW 0x0002
 #define CS_DBLCLKS 0x0008
-
-#define CW_USEDEFAULT (static_cast<int>(0x80000000))
 
 #define SW_HIDE 0
 #define SW_SHOWNORMAL 1
@@ -315,10 +308,8 @@ typedef struct tagOFNA {
 // The record without the members added in Windows 2000 (76 bytes in a 32-bit build).
 #define OPENFILENAME_SIZE_VERSION_400A (offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR))
 
-#define OFN_OVERWRITEPROMPT 0x00000002
 #define OFN_HIDEREADONLY 0x00000004
 #define OFN_PATHMUSTEXIST 0x00000800
-#define OFN_FILEMUSTEXIST 0x00001000
 
 typedef struct tagBITMAP {
   LONG bmType;
@@ -395,8 +386,6 @@ static_assert(sizeof(BITMAPFILEHEADER) == 14);
 #define CREATE_NEW 1
 #define CREATE_ALWAYS 2
 #define OPEN_EXISTING 3
-#define OPEN_ALWAYS 4
-#define TRUNCATE_EXISTING 5
 #define FILE_SHARE_READ 0x00000001
 #define FILE_SHARE_WRITE 0x00000002
 #define FILE_SHARE_DELETE 0x00000004
@@ -408,7 +397,6 @@ static_assert(sizeof(BITMAPFILEHEADER) == 14);
 #define FILE_NAME_NORMALIZED 0x0
 #define VOLUME_NAME_DOS 0x0
 #define INVALID_HANDLE_VALUE (reinterpret_cast<HANDLE>(static_cast<LONG_PTR>(-1)))
-#define MOVEFILE_REPLACE_EXISTING 0x00000001
 #define MOVEFILE_WRITE_THROUGH 0x00000008
 #define MAX_PATH 260
 

@@ -1,6 +1,5 @@
 // Headless backend, what a user does to child controls. See headless_controls.h.
 #include "platform/headless/headless_controls.h"
-#include "platform/wm/window_manager.h"
 
 namespace headless {
 
@@ -8,7 +7,5 @@ std::vector<MSG> ClickMessages(HWND control) {
   return {MSG{control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, 1), 0, {0, 0}},
           MSG{control, WM_LBUTTONUP, 0, MAKELPARAM(1, 1), 0, {0, 0}}};
 }
-
-bool PickListEntry(HWND comboBox, int index) { return wm::PickListEntry(comboBox, index); }
 
 }  // namespace headless

@@ -1,7 +1,5 @@
 // Headless backend, file choosers. See headless_file_dialogs.h for what it stands in for.
-#include <cstring>
 #include <deque>
-#include <optional>
 
 #include "platform/headless/headless.h"
 #include "platform/headless/headless_file_dialogs.h"
@@ -11,7 +9,7 @@ namespace headless {
 namespace {
 
 struct State {
-  std::deque<std::optional<std::string>> answers;  // nullopt: cancel
+  std::deque<std::string> answers;  // none left: the user cancels
   std::vector<FileChooserCall> calls;
 };
 
@@ -22,39 +20,19 @@ State& S() {
 
 const bool registered = (OnReset([] { S() = State(); }), true);
 
-// The filter is a list of zero-terminated strings closed by an empty one.
-std::string FilterBytes(const char* filter) {
-  const char* end = filter;
-  while (*end != '\0' || *(end + 1) != '\0') ++end;
-  return std::string(filter, end + 2);
-}
-
 BOOL RunChooser(OPENFILENAMEA* ofn, bool save) {
   (void)registered;
   if (!ofn) return FALSE;
-  FileChooserCall call{};
-  call.save = save;
-  call.record = *ofn;
-  call.filterSet = ofn->lpstrFilter != nullptr;
-  if (ofn->lpstrFilter) call.filter = FilterBytes(ofn->lpstrFilter);
-  call.titleSet = ofn->lpstrTitle != nullptr;
-  if (ofn->lpstrTitle) call.title = ofn->lpstrTitle;
-  if (ofn->lpstrFile && ofn->nMaxFile > 0)
-    call.initialName.assign(ofn->lpstrFile, ::strnlen(ofn->lpstrFile, ofn->nMaxFile));
-  S().calls.push_back(call);
-
-  std::optional<std::string> answer;
-  if (!S().answers.empty()) {
-    answer = S().answers.front();
-    S().answers.pop_front();
-  }
-  if (!answer) return FALSE;
-  return wm::FillChosenFile(ofn, *answer);
+  S().calls.push_back({save});
+  if (S().answers.empty()) return FALSE;
+  const std::string answer = S().answers.front();
+  S().answers.pop_front();
+  return wm::FillChosenFile(ofn, answer);
 }
 
 }  // namespace
 
-void ScriptFileChoice(const std::string& path) { S().answers.emplace_back(path); }
+void ScriptFileChoice(const std::string& path) { S().answers.push_back(path); }
 const std::vector<FileChooserCall>& FileChooserCalls() { return S().calls; }
 
 }  // namespace headless

@@ -6,9 +6,6 @@
 
 namespace headless {
 
-// Bit 29 of a key message's lParam: Alt is held.
-constexpr LPARAM kAltHeld = 0x20000000;
-
 // The character message a user's Alt + character makes, addressed to the window with the
 // keyboard focus.
 MSG AltCharMessage(HWND focus, char character);

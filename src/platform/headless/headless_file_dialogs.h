@@ -1,11 +1,10 @@
 // Headless file choosers: GetOpenFileNameA and GetSaveFileNameA answer from a script and
-// record what they were asked.
+// record that they were called.
 //
-// Implements: the scripted answer (a path; a chooser with no answer scripted cancels), the path
-// written to lpstrFile, the file name part to lpstrFileTitle, nFileOffset and nFileExtension, and a
-// failure when the path does not fit nMaxFile. Does not implement: the flags (OFN_PATHMUSTEXIST is
-// not checked: a test may answer with any path), filters, the read-only check box, hooks and
-// templates.
+// Implements: the scripted answer (a path; a chooser with no answer scripted cancels), written
+// to lpstrFile, and a failure when the path does not fit nMaxFile. Does not implement: the flags
+// (OFN_PATHMUSTEXIST is not checked: a test may answer with any path), filters, the name's title
+// and offsets, the read-only check box, hooks and templates.
 #pragma once
 
 #include <string>
@@ -19,12 +18,7 @@ namespace headless {
 void ScriptFileChoice(const std::string& path);
 
 struct FileChooserCall {
-  bool save;                 // GetSaveFileNameA, else GetOpenFileNameA
-  OPENFILENAMEA record;      // the record as it was handed in
-  std::string filter;        // lpstrFilter's bytes up to and including the closing double zero
-  std::string title;         // lpstrTitle, empty when null
-  std::string initialName;   // lpstrFile at the call
-  bool titleSet, filterSet;  // lpstrTitle / lpstrFilter were not null
+  bool save;  // GetSaveFileNameA, else GetOpenFileNameA
 };
 const std::vector<FileChooserCall>& FileChooserCalls();
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/win32.h"
+#include "platform/wm/window_manager.h"
 #include "platform/wm/window_record.h"
 
 namespace headless {
@@ -26,7 +27,7 @@ using wm::Windows;
 HWND FindTopLevel(const char* className);
 
 // Messages waiting in the thread's queue.
-std::vector<MSG> QueuedMessages();
+using wm::QueuedMessages;
 // What GetMessageA does when the queue is empty: the source fills *msg and returns true, or
 // returns false when it has nothing more. With no source, or once it is exhausted, GetMessageA
 // returns a WM_CLOSE to the first top-level window (and, should that not end the loop, a

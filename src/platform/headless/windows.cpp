@@ -34,8 +34,6 @@ HWND FindTopLevel(const char* className) {
   return nullptr;
 }
 
-std::vector<MSG> QueuedMessages() { return wm::QueuedMessages(); }
-
 void SetInputSource(std::function<bool(MSG*)> source) { S().source = std::move(source); }
 
 const std::vector<DeliveredMessage>& DeliveredMessages() { return S().delivered; }
@@ -66,6 +64,8 @@ void backend::PaintWaiting() {}
 void backend::Painted(HWND) {}
 void backend::QuitTaken() {}
 void backend::ClientDrawn(HWND) {}
+void backend::ClipboardFilled(HBITMAP) {}
+void backend::ClipboardEmptied() {}
 
 bool backend::WaitForInput(MSG* msg) {
   State& s = S();

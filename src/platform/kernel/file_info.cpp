@@ -6,7 +6,9 @@
 // permission for our user (owner, group or others, by the permission bits), or for root, which
 // may write anything, a file with no write bit at all, as Windows' read-only attribute stops
 // every user. A read-only file system makes every file read-only too. A symbolic link, which
-// GetFileAttributesA does not follow, is a reparse point.
+// GetFileAttributesA does not follow, is a reparse point. Of the rest of a file's record only
+// the size and the number of links are filled in; the times, the volume and the file index stay
+// 0, as nothing here reads them.
 #include <errno.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -50,24 +52,12 @@ DWORD AttributesOf(const struct stat& info, bool readOnlyFileSystem) {
   return attributes ? attributes : FILE_ATTRIBUTE_NORMAL;
 }
 
-// Windows counts time in 100-nanosecond steps since 1601.
-FILETIME FileTimeOf(const struct timespec& t) {
-  constexpr std::uint64_t kSecondsFrom1601To1970 = 11644473600ull;
-  const std::uint64_t ticks =
-      (static_cast<std::uint64_t>(t.tv_sec) + kSecondsFrom1601To1970) * 10000000ull +
-      static_cast<std::uint64_t>(t.tv_nsec) / 100;
-  return {static_cast<DWORD>(ticks), static_cast<DWORD>(ticks >> 32)};
-}
-
 }  // namespace
 
 namespace kernel {
 
 void FillFindData(const struct stat& info, bool readOnlyFileSystem, WIN32_FIND_DATAA* out) {
   out->dwFileAttributes = AttributesOf(info, readOnlyFileSystem);
-  out->ftCreationTime = FileTimeOf(info.st_ctim);
-  out->ftLastAccessTime = FileTimeOf(info.st_atim);
-  out->ftLastWriteTime = FileTimeOf(info.st_mtim);
   out->nFileSizeHigh = static_cast<DWORD>(static_cast<std::uint64_t>(info.st_size) >> 32);
   out->nFileSizeLow = static_cast<DWORD>(info.st_size);
 }
@@ -99,15 +89,9 @@ BOOL WINAPI GetFileInformationByHandle(HANDLE handle, BY_HANDLE_FILE_INFORMATION
   const bool readOnly = ::fstatvfs(file->fd, &volume) == 0 && (volume.f_flag & ST_RDONLY);
   *out = {};
   out->dwFileAttributes = AttributesOf(info, readOnly);
-  out->ftCreationTime = FileTimeOf(info.st_ctim);
-  out->ftLastAccessTime = FileTimeOf(info.st_atim);
-  out->ftLastWriteTime = FileTimeOf(info.st_mtim);
-  out->dwVolumeSerialNumber = static_cast<DWORD>(info.st_dev ^ (info.st_dev >> 32));
   out->nFileSizeHigh = static_cast<DWORD>(static_cast<std::uint64_t>(info.st_size) >> 32);
   out->nFileSizeLow = static_cast<DWORD>(info.st_size);
   out->nNumberOfLinks = static_cast<DWORD>(info.st_nlink);
-  out->nFileIndexHigh = static_cast<DWORD>(static_cast<std::uint64_t>(info.st_ino) >> 32);
-  out->nFileIndexLow = static_cast<DWORD>(info.st_ino);
   return TRUE;
 }
 

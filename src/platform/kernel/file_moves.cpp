@@ -1,4 +1,4 @@
-// kernel32 renames on POSIX: MoveFileExA (MOVEFILE_REPLACE_EXISTING, MOVEFILE_WRITE_THROUGH)
+// kernel32 renames on POSIX: MoveFileExA (never over an existing name; MOVEFILE_WRITE_THROUGH)
 // and ReplaceFileA (no backup file).
 //
 // ReplaceFileA gives the replacement what the replaced file had and renames it over it in one
@@ -43,8 +43,7 @@ BOOL WINAPI MoveFileExA(LPCSTR existing, LPCSTR replacement, DWORD flags) {
   // rename() would replace an empty directory with a file; Windows refuses that.
   struct stat target {};
   if (::stat(replacement, &target) == 0 && S_ISDIR(target.st_mode)) return Fail(kErrorAccessDenied);
-  return RenameIntoPlace(existing, replacement, flags & MOVEFILE_REPLACE_EXISTING,
-                         flags & MOVEFILE_WRITE_THROUGH);
+  return RenameIntoPlace(existing, replacement, false, flags & MOVEFILE_WRITE_THROUGH);
 }
 
 BOOL WINAPI ReplaceFileA(LPCSTR replaced, LPCSTR replacement, LPCSTR backup, DWORD, LPVOID,

@@ -1,7 +1,7 @@
 // kernel32 files on POSIX, shared by both backends.
 //
 // Implements: CreateFileA (GENERIC_READ / GENERIC_WRITE, or no access at all to look at a file
-// only, with CREATE_NEW, CREATE_ALWAYS, OPEN_EXISTING, OPEN_ALWAYS, TRUNCATE_EXISTING, and a
+// only, with CREATE_NEW, CREATE_ALWAYS, OPEN_EXISTING, and a
 // template file for CREATE_NEW), synchronous ReadFile and WriteFile, FlushFileBuffers,
 // CloseHandle (files and processes), DeleteFileA, and GetLastError with the Win32 codes of
 // kernel_objects.h.
@@ -49,10 +49,6 @@ int OpenFlags(DWORD access, DWORD creation, bool* ok) {
       return flags | O_CREAT | O_TRUNC;
     case OPEN_EXISTING:
       return flags;
-    case OPEN_ALWAYS:
-      return flags | O_CREAT;
-    case TRUNCATE_EXISTING:
-      return flags | O_TRUNC;
     default:
       *ok = false;
       return flags;

@@ -37,35 +37,19 @@ Object* RemoveObject(HANDLE handle) {
   return Objects().Remove(reinterpret_cast<std::uintptr_t>(handle));
 }
 
+// Only the codes that callers tell apart; every other failure is a general one.
 DWORD FromErrno(int error) {
   switch (error) {
     case ENOENT:
       return kErrorFileNotFound;
-    case ENOTDIR:
-      return kErrorPathNotFound;
-    case EMFILE:
-    case ENFILE:
-      return kErrorTooManyOpenFiles;
     case EACCES:
     case EPERM:
     case EISDIR:
       return kErrorAccessDenied;
-    case EBADF:
-      return kErrorInvalidHandle;
-    case ENOMEM:
-      return kErrorNotEnoughMemory;
-    case EROFS:
-      return kErrorWriteProtect;
     case EEXIST:
       return kErrorFileExists;
     case EINVAL:
       return kErrorInvalidParameter;
-    case ENOSPC:
-    case EFBIG:
-    case EDQUOT:
-      return kErrorDiskFull;
-    case ENAMETOOLONG:
-      return kErrorFilenameExcedRange;
     default:
       return kErrorGenFailure;
   }

@@ -15,13 +15,10 @@ namespace kernel {
 
 // Win32 error codes that GetLastError reports.
 constexpr DWORD kErrorFileNotFound = 2;
-constexpr DWORD kErrorPathNotFound = 3;
 constexpr DWORD kErrorTooManyOpenFiles = 4;
 constexpr DWORD kErrorAccessDenied = 5;
 constexpr DWORD kErrorInvalidHandle = 6;
-constexpr DWORD kErrorNotEnoughMemory = 8;
 constexpr DWORD kErrorNoMoreFiles = 18;
-constexpr DWORD kErrorWriteProtect = 19;
 constexpr DWORD kErrorGenFailure = 31;
 constexpr DWORD kErrorSharingViolation = 32;
 constexpr DWORD kErrorFileExists = 80;
@@ -29,7 +26,6 @@ constexpr DWORD kErrorInvalidParameter = 87;
 constexpr DWORD kErrorDiskFull = 112;
 constexpr DWORD kErrorInsufficientBuffer = 122;
 constexpr DWORD kErrorAlreadyExists = 183;
-constexpr DWORD kErrorFilenameExcedRange = 206;
 constexpr DWORD kErrorUnableToMoveReplacement = 1176;
 
 enum class ObjectKind { File, Search, Process };

@@ -3,9 +3,9 @@
 // while the patterns do the matching: case-insensitively, so that "*.DAT" also lists grid.dat,
 // and with "*.*" standing for every file, names without a dot included. The folder of the
 // chosen path must exist when OFN_PATHMUSTEXIST asks for it, an existing file is chosen
-// without an overwrite question unless OFN_OVERWRITEPROMPT asks for one, and a name typed with
-// wildcards filters the list instead of being chosen. Names reach the program as the bytes they
-// have on disk, UTF-8 or not, and nothing in the chooser reads a file to show it.
+// without an overwrite question (the program asks its own), and a name typed with wildcards filters
+// the list instead of being chosen. Names reach the program as the bytes they have on disk, UTF-8
+// or not, and nothing in the chooser reads a file to show it.
 #include <sys/stat.h>
 #include <QComboBox>
 #include <QFile>
@@ -24,6 +24,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/path_names.h"
 #include "platform/qt/file_icons.h"
 #include "platform/qt/file_names.h"
 #include "platform/qt/presentation.h"
@@ -147,10 +148,9 @@ class ChooserDialog : public QFileDialog {
     }
     if (flags_ & OFN_PATHMUSTEXIST) {
       const QFileInfo chosen(files.first());
-      const int slash = chosen_.lastIndexOf('/');
-      const QByteArray folder = slash > 0 ? chosen_.left(slash) : slash == 0 ? "/" : ".";
       struct stat info;
-      if (!chosen.isDir() && (stat(folder.constData(), &info) != 0 || !S_ISDIR(info.st_mode))) {
+      if (!chosen.isDir() &&
+          (stat(FolderOf(chosen_.toStdString()).c_str(), &info) != 0 || !S_ISDIR(info.st_mode))) {
         QMessageBox::warning(this, windowTitle(),
                              QString::fromUtf8("%1\nパスが存在しません。\n"
                                                "パス名が正しいか確認してください。")
@@ -186,10 +186,8 @@ BOOL RunChooser(OPENFILENAMEA* ofn, bool save) {
   NameOnlyIconProvider icons;
   ChooserDialog dialog(FrameWidget(wm::TopLevelOf(ofn->hwndOwner)), ofn->Flags, &icons);
   dialog.setWindowModality(Qt::ApplicationModal);
-  dialog.setOption(QFileDialog::DontConfirmOverwrite, !(ofn->Flags & OFN_OVERWRITEPROMPT));
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-  dialog.setFileMode(!save && (ofn->Flags & OFN_FILEMUSTEXIST) ? QFileDialog::ExistingFile
-                                                               : QFileDialog::AnyFile);
   dialog.setWindowTitle(ofn->lpstrTitle ? QString::fromUtf8(ofn->lpstrTitle)
                                         : QString::fromUtf8(save ? "名前を付けて保存" : "開く"));
   if (ofn->lpstrInitialDir && *ofn->lpstrInitialDir)

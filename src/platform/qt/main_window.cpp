@@ -24,18 +24,6 @@ WPARAM ButtonFlags(Qt::MouseButtons buttons) {
   return flags;
 }
 
-// An opaque copy of part of the buffer: rows top.., columns left.., of the given size.
-QImage OpaqueCopy(const raster::Surface& s, int left, int top, int width, int height) {
-  QImage image(width, height, QImage::Format_RGB32);
-  if (image.isNull()) return image;
-  for (int y = 0; y < height; ++y) {
-    const std::uint32_t* from = s.Row(top + y) + left;
-    auto* to = reinterpret_cast<std::uint32_t*>(image.scanLine(y));
-    for (int x = 0; x < width; ++x) to[x] = from[x] | 0xFF000000u;
-  }
-  return image;
-}
-
 // The client beyond the buffer, within area: its last column stretched to the right, its last
 // row stretched down, its corner pixel in the corner. The program's separator lines, its grey
 // and its background run to the client's edges and continue so; each strip is painted from a
@@ -64,6 +52,19 @@ void PaintBeyondBuffer(QPainter& painter, const QRect& area, const raster::Surfa
 }
 
 }  // namespace
+
+// Rows top.., columns left.., of the given size; the raster leaves the top byte 0, Qt's RGB32
+// wants it set.
+QImage OpaqueCopy(const raster::Surface& s, int left, int top, int width, int height) {
+  QImage image(width, height, QImage::Format_RGB32);
+  if (image.isNull()) return image;
+  for (int y = 0; y < height; ++y) {
+    const std::uint32_t* from = s.Row(top + y) + left;
+    auto* to = reinterpret_cast<std::uint32_t*>(image.scanLine(y));
+    for (int x = 0; x < width; ++x) to[x] = from[x] | 0xFF000000u;
+  }
+  return image;
+}
 
 QSize LargestWindowSize(const QWidget* widget) {
   const QScreen* screen = widget->screen();

@@ -10,7 +10,9 @@
 namespace qtbackend {
 namespace {
 
-void AddEntries(QMenu* menu, std::span<const MenuEntryResource> entries, HWND hwnd) {
+// Into a QMenuBar or a QMenu, which offer the same three calls.
+template <typename Menu>
+void AddEntries(Menu* menu, std::span<const MenuEntryResource> entries, HWND hwnd) {
   for (const MenuEntryResource& entry : entries) {
     switch (entry.kind) {
       case MenuEntryKind::Separator:
@@ -36,16 +38,7 @@ void BuildMenuBar(HWND hwnd, QWidget* frame, HINSTANCE instance, LPCSTR menuName
   const MenuResource* resource = menuName ? FindMenuResource(instance, menuName) : nullptr;
   if (!resource) return;
   auto* bar = new QMenuBar(frame);
-  for (const MenuEntryResource& top : resource->bar) {
-    if (top.kind == MenuEntryKind::Popup) {
-      AddEntries(bar->addMenu(QString::fromUtf8(top.text)), top.children, hwnd);
-    } else if (top.kind == MenuEntryKind::Item) {
-      const WORD command = top.command;
-      QObject::connect(
-          bar->addAction(QString::fromUtf8(top.text)), &QAction::triggered,
-          [hwnd, command] { PostMessageA(hwnd, WM_COMMAND, MAKEWPARAM(command, 0), 0); });
-    }
-  }
+  AddEntries(bar, resource->bar, hwnd);
   frame->layout()->setMenuBar(bar);
 }
 

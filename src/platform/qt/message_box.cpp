@@ -9,37 +9,17 @@
 
 namespace {
 
-constexpr UINT kIconMask = 0xF0;
-
 QMessageBox::StandardButton ButtonOf(int id) {
-  switch (id) {
-    case IDOK:
-      return QMessageBox::Ok;
-    case IDCANCEL:
-      return QMessageBox::Cancel;
-    case 3:
-      return QMessageBox::Abort;
-    case 4:
-      return QMessageBox::Retry;
-    case 5:
-      return QMessageBox::Ignore;
-    case IDYES:
-      return QMessageBox::Yes;
-    default:
-      return QMessageBox::No;
-  }
+  return id == IDYES ? QMessageBox::Yes : id == IDNO ? QMessageBox::No : QMessageBox::Ok;
 }
 
+// The icon bits of the type (0xF0): the two the program asks for, no icon for the rest.
 QMessageBox::Icon IconOf(UINT type) {
-  switch (type & kIconMask) {
-    case 0x10:
-      return QMessageBox::Critical;
+  switch (type & 0xF0) {
     case MB_ICONQUESTION:
       return QMessageBox::Question;
     case MB_ICONWARNING:
       return QMessageBox::Warning;
-    case 0x40:
-      return QMessageBox::Information;
     default:
       return QMessageBox::NoIcon;
   }
@@ -62,7 +42,7 @@ int WINAPI MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
   QMessageBox::StandardButtons buttons;
   for (int id : answers) buttons |= ButtonOf(id);
   box.setStandardButtons(buttons);
-  box.setDefaultButton(ButtonOf(wm::DefaultButton(type)));
+  box.setDefaultButton(ButtonOf(answers.front()));
   {
     wm::ModalScope modal;
     box.exec();

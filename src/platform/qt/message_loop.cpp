@@ -61,7 +61,7 @@ void PostKeyEvent(QWidget* receiver, const QKeyEvent& e, bool press) {
   Window* top = ToWindow(wm::TopLevelOf(ToHandle(w)));
   if (!top || top->kind != WindowKind::TopLevel) return;
   const bool alt = e.modifiers() & Qt::AltModifier;
-  LPARAM lParam = 1 | (alt ? (1 << 29) : 0);
+  LPARAM lParam = 1 | (alt ? wm::kAltContext : 0);
   if (!press) lParam |= static_cast<LPARAM>(0xC0000000u);
   const HWND target = ToHandle(w);
   const BYTE keys = KeysOf(e.modifiers());

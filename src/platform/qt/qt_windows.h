@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "platform/raster/surface.h"
 #include "platform/win32.h"
 #include "platform/wm/window_manager.h"
 
@@ -48,6 +49,8 @@ QWidget* MakeControlWidget(HWND control, QWidget* parentWidget);
 // The dialog widget of a dialog window, owned by its owner's frame.
 QWidget* MakeDialogWidget(HWND dialog);
 
+// An opaque copy of part of a pixel buffer, as Qt shows it (null when there is no memory).
+class QImage OpaqueCopy(const raster::Surface& s, int left, int top, int width, int height);
 // The image of an icon nearest to the given size, as a pixmap (null for a foreign handle).
 class QPixmap IconPixmap(HICON icon, int size);
 

@@ -5,27 +5,22 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
+#include <cstdlib>
 
 #include "platform/backend.h"
 #include "platform/qt/qt_windows.h"
 
 namespace qtbackend {
 
+// What the program's fonts ask for: a face, a cell height, fixed pitch, draft quality.
 QFont FontFromLogfont(const LOGFONTA& lf) {
   QFont font(QString::fromUtf8(lf.lfFaceName));
   // A positive height is the character cell, a negative one the character height; the IPA
   // faces that stand in for the program's faces have a cell of exactly one em.
-  const int height = lf.lfHeight > 0 ? lf.lfHeight : lf.lfHeight < 0 ? -lf.lfHeight : 16;
-  font.setPixelSize(height);
-  if (lf.lfWeight >= 600) font.setBold(true);
-  font.setItalic(lf.lfItalic != 0);
-  font.setUnderline(lf.lfUnderline != 0);
-  font.setStrikeOut(lf.lfStrikeOut != 0);
-  if ((lf.lfPitchAndFamily & 0x3) == FIXED_PITCH) font.setFixedPitch(true);
-  // Draft and non-antialiased quality draw plain glyphs in the one text colour.
-  constexpr BYTE kNonAntialiased = 3;
-  if (lf.lfQuality == DRAFT_QUALITY || lf.lfQuality == kNonAntialiased)
-    font.setStyleStrategy(QFont::NoAntialias);
+  font.setPixelSize(lf.lfHeight ? std::abs(lf.lfHeight) : 16);
+  font.setFixedPitch((lf.lfPitchAndFamily & 0x3) == FIXED_PITCH);
+  // Draft quality draws plain glyphs in the one text colour.
+  if (lf.lfQuality == DRAFT_QUALITY) font.setStyleStrategy(QFont::NoAntialias);
   return font;
 }
 

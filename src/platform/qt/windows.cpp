@@ -38,7 +38,7 @@ QWidget* MakeFrame(HWND hwnd, Window* w) {
   }
   frame->setMaximumSize(LargestWindowSize(frame));
   frame->resize(w->client.width, w->client.height + menuHeight);
-  if (w->x != CW_USEDEFAULT) frame->move(w->x, w->y);
+  frame->move(w->x, w->y);
   return frame;
 }
 
@@ -118,9 +118,6 @@ void backend::PresentShow(HWND hwnd, ShowState state) {
       break;
     case ShowState::Minimized:
       widget->showMinimized();
-      break;
-    case ShowState::Maximized:
-      widget->showMaximized();
       break;
     case ShowState::Restored:
       widget->showNormal();

@@ -15,9 +15,8 @@
 namespace {
 
 constexpr BYTE kHeldMask = FSHIFT | FCONTROL | FALT;
-// lParam of a key message: an extended key (not one of the typewriter keys), and Alt held.
+// lParam of a key message: an extended key (not one of the typewriter keys).
 constexpr LPARAM kExtendedKey = 0x01000000;
-constexpr LPARAM kAltContext = 0x20000000;
 
 bool Matches(const ACCEL& entry, const MSG& msg, BYTE held) {
   if (msg.wParam != entry.key) return false;
@@ -28,7 +27,7 @@ bool Matches(const ACCEL& entry, const MSG& msg, BYTE held) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
       if (entry.fVirt & FVIRTKEY) return held == (entry.fVirt & kHeldMask);
-      return !(msg.lParam & kExtendedKey) && (entry.fVirt & FALT) && (msg.lParam & kAltContext);
+      return !(msg.lParam & kExtendedKey) && (entry.fVirt & FALT) && (msg.lParam & wm::kAltContext);
     default:
       return false;
   }

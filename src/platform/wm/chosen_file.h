@@ -8,9 +8,9 @@
 
 namespace wm {
 
-// Writes the chosen path to lpstrFile, its name part to lpstrFileTitle (when given and it
-// fits), and the offsets of the name and of the extension (the end of the path when the name
-// has no dot). Returns FALSE, writing nothing, when the path does not fit nMaxFile.
+// Writes the chosen path to lpstrFile. Returns FALSE, writing nothing, when the path does not
+// fit nMaxFile. The name's title and offsets are left as they were: the program reads the path
+// only.
 BOOL FillChosenFile(OPENFILENAMEA* ofn, const std::string& path);
 
 }  // namespace wm

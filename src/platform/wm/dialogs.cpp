@@ -39,7 +39,6 @@ HWND MakeDialog(const DialogResource& t, HINSTANCE instance, HWND owner, const D
   window->className = "#32770";
   window->text = t.title ? t.title : "";
   window->style = t.style;
-  window->exStyle = t.exStyle;
   window->owner = TopLevelOf(owner);
   window->instance = instance;
   window->proc = DialogWindowProc;

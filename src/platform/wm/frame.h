@@ -8,8 +8,4 @@ namespace wm {
 constexpr int kFrameWidth = 8;
 constexpr int kFrameHeight = 46;
 
-// The outer size of a window made at CW_USEDEFAULT size.
-constexpr int kDefaultWidth = 504;
-constexpr int kDefaultHeight = 486;
-
 }  // namespace wm

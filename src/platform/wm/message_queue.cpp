@@ -27,9 +27,6 @@ Queue& Q() {
   return queue;
 }
 
-// Bit 29 of a key message's lParam: Alt is held.
-constexpr LPARAM kAltContext = 0x20000000;
-
 // The first visible window whose client area waits to be repainted.
 HWND WindowToPaint() {
   for (HWND hwnd : Windows())

@@ -12,10 +12,9 @@ namespace backend {
 bool PresentWindow(HWND window);
 // The window is going (its record still lives): take down what shows it.
 void WindowGone(HWND window);
-// ShowWindow: hide, show (as it was), restore, minimise or maximise what shows the window. A
-// backend whose window system changes the size in return tells the window manager
-// (wm::SizeChanged).
-enum class ShowState { Hidden, Shown, Restored, Minimized, Maximized };
+// ShowWindow: hide, show (as it was), restore or minimise what shows the window. A backend
+// whose window system changes the size in return tells the window manager (wm::SizeChanged).
+enum class ShowState { Hidden, Shown, Restored, Minimized };
 void PresentShow(HWND window, ShowState state);
 // A control's state (check mark, list entries and selection, font) changed: show it.
 void ControlChanged(HWND control);
@@ -39,6 +38,10 @@ struct DialogBaseUnits {
 DialogBaseUnits BaseUnitsOf(const DialogResource& resource);
 bool RunDialog(HWND dialog, LPCSTR templateName, HWND focus);
 void DialogEnded(HWND dialog);
+
+// The clipboard now holds this bitmap, or nothing: show it to other programs.
+void ClipboardFilled(HBITMAP bitmap);
+void ClipboardEmptied();
 
 // Tests of the headless backend look at what was sent and what the default handling got.
 void MessageSent(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/win32.h"
+#include "platform/wm/clipboard.h"
 #include "platform/wm/window_manager.h"
 
 namespace wm {
@@ -25,6 +26,7 @@ void Reset() {
   ForgetWindows();
   ForgetQueue();
   Classes().clear();
+  ForgetClipboard();
 }
 
 }  // namespace wm

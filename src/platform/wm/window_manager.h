@@ -26,6 +26,9 @@ void Invalidate(Window* w, const RECT* rect, bool erase);
 // repainted: all of it for a class that asks for CS_HREDRAW / CS_VREDRAW, erased.
 void SizeChanged(HWND hwnd, WPARAM kind, int width, int height);
 
+// Bit 29 of a key message's lParam: Alt was held when the key was pressed.
+constexpr LPARAM kAltContext = 0x20000000;
+
 // Queues a message with the keys held when it was made (FSHIFT | FCONTROL | FALT).
 void Post(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, BYTE keysHeld);
 // The keys held for the message being handled: those its queue entry noted, or Alt from a key

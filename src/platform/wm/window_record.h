@@ -28,7 +28,6 @@ struct Window {
   std::string className;  // the built-in control classes in upper case
   std::string text;
   DWORD style = 0;
-  DWORD exStyle = 0;
   UINT classStyle = 0;
   int x = 0, y = 0, width = 0, height = 0;  // outer rectangle as asked, in the parent's pixels
   HWND parent = nullptr;                    // child windows and controls

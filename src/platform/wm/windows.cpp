@@ -12,7 +12,7 @@
 namespace wm {
 namespace {
 
-constexpr WPARAM kSizeRestored = 0, kSizeMinimized = 1, kSizeMaximized = 2;
+constexpr WPARAM kSizeRestored = 0, kSizeMinimized = 1;
 
 // The live windows, in the order they were made. A window's handle is the address of its
 // record, so a handle is checked by looking it up, never by dereferencing it.
@@ -117,12 +117,11 @@ raster::Surface* backend::ClientSurface(HWND hwnd) {
   return w && w->kind != WindowKind::Control ? &w->client : nullptr;
 }
 
-HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x,
-                            int y, int width, int height, HWND parent, HMENU menu,
-                            HINSTANCE instance, LPVOID) {
+HWND WINAPI CreateWindowExA(DWORD, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y,
+                            int width, int height, HWND parent, HMENU menu, HINSTANCE instance,
+                            LPVOID) {
   if (!className) return nullptr;
   auto window = std::make_unique<Window>();
-  window->exStyle = exStyle;
   window->style = style;
   window->instance = instance;
   window->x = x;
@@ -152,11 +151,9 @@ HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, 
   else
     window->text = windowName ? windowName : "";
   int clientWidth = width, clientHeight = height;
-  if (!(style & WS_CHILD)) {
-    const bool framed = (style & WS_CAPTION) == WS_CAPTION;
-    clientWidth = (width == CW_USEDEFAULT ? kDefaultWidth : width) - (framed ? kFrameWidth : 0);
-    clientHeight =
-        (height == CW_USEDEFAULT ? kDefaultHeight : height) - (framed ? kFrameHeight : 0);
+  if (!(style & WS_CHILD) && (style & WS_CAPTION) == WS_CAPTION) {
+    clientWidth -= kFrameWidth;
+    clientHeight -= kFrameHeight;
   }
   return CreateWindowRecord(std::move(window), clientWidth, clientHeight);
 }
@@ -181,9 +178,8 @@ ShowState StateOf(int cmdShow) {
     case 6:  // SW_MINIMIZE
     case 7:  // SW_SHOWMINNOACTIVE
       return ShowState::Minimized;
-    case 3:  // SW_SHOWMAXIMIZED
-      return ShowState::Maximized;
     case SW_SHOWNORMAL:
+    case 3:  // SW_SHOWMAXIMIZED: the window system maximises, not the program
     case 4:  // SW_SHOWNOACTIVATE
     case 9:  // SW_RESTORE
     case SW_SHOWDEFAULT:
@@ -205,12 +201,10 @@ BOOL WINAPI ShowWindow(HWND hwnd, int cmdShow) {
   w->visible = state != ShowState::Hidden;
   backend::PresentShow(hwnd, state);
   if (!(w = ToWindow(hwnd)) || w->parent) return wasVisible;
-  const bool restore = state == ShowState::Restored || state == ShowState::Maximized;
   if (state == ShowState::Minimized && !w->minimized) {
     SizeChanged(hwnd, kSizeMinimized, 0, 0);
-  } else if (w->visible && (!wasVisible || (w->minimized && restore))) {
-    SizeChanged(hwnd, state == ShowState::Maximized ? kSizeMaximized : kSizeRestored,
-                w->client.width, w->client.height);
+  } else if (w->visible && (!wasVisible || (w->minimized && state == ShowState::Restored))) {
+    SizeChanged(hwnd, kSizeRestored, w->client.width, w->client.height);
     if ((w = ToWindow(hwnd))) Invalidate(w, nullptr, true);
   }
   return wasVisible;

@@ -1,8 +1,12 @@
-// Headless backend, clipboard. See headless_clipboard.h for what it stands in for.
-#include "platform/headless/headless.h"
-#include "platform/headless/headless_clipboard.h"
+// The clipboard, CF_BITMAP only. It owns the bitmap it is given from then on: it deletes the one
+// it replaces and what EmptyClipboard or a reset empties. Showing it to other programs is the
+// backend's (backend::ClipboardFilled / ClipboardEmptied).
+#include "platform/wm/clipboard.h"
 
-namespace headless {
+#include "platform/raster/surface.h"
+#include "platform/wm/window_backend.h"
+
+namespace wm {
 namespace {
 
 struct State {
@@ -23,23 +27,21 @@ void DropBitmap() {
   S().bitmap = nullptr;
 }
 
-const bool registered = (OnReset([] {
-                           DropBitmap();
-                           S() = State();
-                         }),
-                         true);
-
 }  // namespace
 
 HBITMAP ClipboardBitmap() { return S().bitmap; }
 void HoldClipboardElsewhere(bool held) { S().heldElsewhere = held; }
 
-}  // namespace headless
+void ForgetClipboard() {
+  DropBitmap();
+  S() = State();
+}
 
-using headless::S;
+}  // namespace wm
+
+using wm::S;
 
 BOOL WINAPI OpenClipboard(HWND owner) {
-  (void)headless::registered;
   if (S().open || S().heldElsewhere) return FALSE;
   S().open = true;
   S().openedBy = owner;
@@ -48,15 +50,17 @@ BOOL WINAPI OpenClipboard(HWND owner) {
 
 BOOL WINAPI EmptyClipboard() {
   if (!S().open) return FALSE;
-  headless::DropBitmap();
+  wm::DropBitmap();
   S().owner = S().openedBy;
+  backend::ClipboardEmptied();
   return TRUE;
 }
 
 HANDLE WINAPI SetClipboardData(UINT format, HANDLE data) {
-  if (!S().open || format != CF_BITMAP || !data) return nullptr;
-  if (data != S().bitmap) headless::DropBitmap();
+  if (!S().open || format != CF_BITMAP || !raster::ToBitmap(data)) return nullptr;
+  if (data != S().bitmap) wm::DropBitmap();
   S().bitmap = static_cast<HBITMAP>(data);
+  backend::ClipboardFilled(S().bitmap);
   return data;
 }
 

@@ -6,7 +6,6 @@
 #include <tuple>
 
 #include "render/dot_palette.h"
-#include "render/dot_random.h"
 #include "render/stereogram.h"
 #include "render_fixture.h"
 
@@ -23,14 +22,6 @@ std::set<COLORREF> StripColours() {
 }
 
 class StereogramDotsTest : public RenderTest {};
-
-// Draws 2, 4 and 5 have bit 31 of the state set, which must not reach the draw.
-TEST(DotRandomTest, SeedOneGivesTheKnownFirstDraws) {
-  DotRandom random;
-  SeedDotRandom(random, 1);
-  for (int value : {41, 18467, 6334, 26500, 19169, 15724, 11478, 29358})
-    EXPECT_EQ(DrawDotRandom(random), value);
-}
 
 // All sixteen shades of the entry's channels occur: 15..255 in steps of 16, or 105..255 in
 // steps of 10 when bright. The renderer asks the list itself: no selection gives grey dots.

@@ -80,21 +80,4 @@ TEST_F(StereogramTest, MarkersFillTheirBoxesSymmetricallyAndNothingElseIsBlack) 
   }
 }
 
-// The control rows above the view are never painted, not even when the client area is no
-// taller than they are: the clear below them must not then turn round and cover them.
-TEST_F(StereogramTest, ControlRowsAreNeverPainted) {
-  for (int height : {AppState.ClientHeight, 30}) {
-    HDC dc = GetDC(window);
-    DrawFilledRect(dc, 0, 0, 2000, 2000, 0, 255, 0);
-    ReleaseDC(window, dc);
-    AppState.ClientHeight = height;
-    RenderStereogram(window);
-    for (int y = 0; y < 58; ++y)  // rows 56 and 57 are cleared only when visible
-      for (int x = 0; x < AppState.ClientWidth; ++x)
-        ASSERT_EQ(testing_support::ClientPixel(window, x, y),
-                  y >= 56 && height > 57 ? kGrey : RGB(0, 255, 0))
-            << x << "," << y << ", height " << height;
-  }
-}
-
 }  // namespace

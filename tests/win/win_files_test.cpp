@@ -95,15 +95,6 @@ TEST_F(WindowsSaveTest, ReplacesInTheTargetsFolderWithBackslashesAndUtf8Names) {
   EXPECT_EQ(Read(path), second);
   EXPECT_EQ(target.Entries(), std::vector<std::string>{"グリッド.dat"});
   EXPECT_TRUE(work.Entries().empty());
-
-  // Forward slashes name the same folder.
-  std::string forward = path;
-  for (char& c : forward)
-    if (c == '\\') c = '/';
-  ASSERT_EQ(WriteWholeFile(forward.c_str(), first.data(), 1200), 1);
-  EXPECT_EQ(Read(path), first);
-  EXPECT_EQ(target.Entries().size(), 1u);
-  EXPECT_TRUE(work.Entries().empty());
 }
 
 TEST_F(WindowsSaveTest, ReadOnlyHeldOrUnreachableTargetsAreRefusedLeavingNothing) {

@@ -49,13 +49,24 @@ TEST(KernelFiles, StaleAndForeignHandlesAreRefused) {
 }
 
 // The saves' own tests cover links, hard links, read-only files and leftover cleanup through
-// these functions; what they cannot reach is a name taken late and the search's case rule.
-TEST(KernelFiles, MovesNeverReplaceUnaskedAndSearchesIgnoreCase) {
+// these functions; what they cannot reach is an exact-size buffer, a name taken late and the
+// search's case rule.
+TEST(KernelFiles, FinalPathsFitTheirSizeMovesNeverReplaceUnaskedAndSearchesIgnoreCase) {
   TempFolder folder;
   const std::string real = folder / "Real.DAT", link = folder / "link", other = folder / "b.bmp";
   testing_support::WriteBytes(real, {1, 2, 3});
   testing_support::WriteBytes(other, {1});
   ASSERT_EQ(::symlink("Real.DAT", link.c_str()), 0);
+  // Asked through the link with a buffer one byte short (no room for the terminator), the final
+  // path tells the size it needs; a buffer of exactly that size takes it.
+  HANDLE file = Open(link, 0, OPEN_EXISTING);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  std::string path(real.size() + 1, 'x');
+  EXPECT_EQ(GetFinalPathNameByHandleA(file, path.data(), real.size(), 0), real.size() + 1);
+  EXPECT_EQ(path, std::string(real.size() + 1, 'x'));
+  EXPECT_EQ(GetFinalPathNameByHandleA(file, path.data(), real.size() + 1, 0), real.size());
+  EXPECT_EQ(path, real + '\0');
+  CloseHandle(file);
   // ReplaceFileA does not replace a link: callers resolve it first. A move that may not
   // replace leaves a name that is taken as it is, however late it was taken.
   EXPECT_FALSE(ReplaceFileA(link.c_str(), other.c_str(), nullptr, 0, nullptr, nullptr));

@@ -1,9 +1,7 @@
 // Shared set-up of the Qt backend tests: a private home for Qt, a window with the program's menu,
-// accelerators and control row whose procedure logs every message, a pump that runs the message
-// loop until the queue is drained, a helper that answers a modal dialog once it is up (closing
-// it after a few seconds if a check failed to, so that no test can hang), and an end of every
-// test process as the program's own end: the windows destroyed, the loop ended by the quit
-// message, and with it the application object, fonts and all.
+// accelerators and controls whose procedure logs every message, a pump, a helper that answers a
+// modal dialog once it is up, and the program's own end for every test process (windows
+// destroyed, the loop ended by the quit message, and with it the application object).
 #pragma once
 
 #include <gtest/gtest.h>
@@ -14,7 +12,6 @@
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -36,13 +33,6 @@ inline const bool kPrivateHome = [] {
 }();
 
 inline std::vector<MSG> Log;
-
-inline int Count(UINT msg) { return std::ranges::count(Log, msg, &MSG::message); }
-inline int IndexOf(UINT msg) {
-  for (size_t i = 0; i < Log.size(); ++i)
-    if (Log[i].message == msg) return static_cast<int>(i);
-  return -1;
-}
 
 // The program's controls on creation, their font deleted on destruction; a close request is
 // only noted.
@@ -117,9 +107,8 @@ inline HWND MakeWindow() {
 }
 
 // Once a modal dialog of type T is up, hands it to act. A dialog that act left open, or that
-// never became a T within about five seconds, is ended, so that a failed check cannot hang.
-// A watch for a dialog that never came ends with its test, so that it cannot answer a later
-// test's dialog when the tests run in one process.
+// never became a T within about five seconds, is ended, so that a failed check cannot hang; the
+// watch ends with its test, so that it cannot answer a later test's dialog.
 template <typename T>
 void WhenModal(std::function<void(T*)> act) {
   auto* timer = new QTimer(qApp);

@@ -126,21 +126,6 @@ TEST(WindowLifetime, CloseDestroysAndDestroyingAgainFromWmDestroyEndsWithOneDead
   EXPECT_EQ(MakeChild(nullptr, "BUTTON", BS_PUSHBUTTON, 1), nullptr);
 }
 
-TEST(WindowLifetime, DialogItemsAreFoundByIdentifierUnderTheirOwnParentOnly) {
-  HWND first = MakeWindow(), second = MakeWindow();
-  HWND a = MakeChild(first, "BUTTON", BS_AUTOCHECKBOX, 7);
-  HWND b = MakeChild(second, "button", BS_AUTOCHECKBOX, 7);  // class names ignore case
-  ASSERT_TRUE(a && b && a != b);
-  EXPECT_EQ(GetDlgItem(first, 7), a);
-  EXPECT_EQ(GetDlgItem(second, 7), b);
-  EXPECT_EQ(GetDlgItem(first, 8), nullptr);
-  SendMessageA(a, BM_SETCHECK, BST_CHECKED, 0);
-  EXPECT_EQ(SendMessageA(a, BM_GETCHECK, 0, 0), BST_CHECKED);
-  EXPECT_EQ(SendMessageA(b, BM_GETCHECK, 0, 0), BST_UNCHECKED);
-  DestroyWindow(first);
-  DestroyWindow(second);
-}
-
 // The list keeps its entries in the order added, selects nothing by itself, and refuses an index
 // past its end.
 TEST(DropDownList, AddsWithoutSelectingAndRefusesAnIndexPastTheEnd) {
@@ -217,36 +202,29 @@ TEST(MessageQueue, PostedMessagesComeInOrderThenTheQuitThenThePaint) {
   DestroyWindow(hwnd);
 }
 
-// UpdateWindow paints only what waits, once; the erase comes only when it was asked for. A
-// hidden window has nothing to repaint.
+// UpdateWindow paints only what waits, once; the erase comes only when it was asked for.
 TEST(Painting, UpdateWindowPaintsWhatWaitsOnceAndErasesOnlyWhenAsked) {
   HWND hwnd = MakeWindow();
-  Received.clear();
-  InvalidateRect(hwnd, nullptr, TRUE);
-  UpdateWindow(hwnd);
-  EXPECT_EQ(Count(WM_PAINT), 0);
+  // The paints and erases that an invalidation followed by two UpdateWindow calls brings.
+  const auto after = [hwnd](const RECT* rect, BOOL erase) {
+    InvalidateRect(hwnd, rect, erase);
+    Received.clear();
+    UpdateWindow(hwnd);
+    UpdateWindow(hwnd);
+    return std::pair(Count(WM_PAINT), Count(WM_ERASEBKGND));
+  };
+  EXPECT_EQ(after(nullptr, TRUE).first, 0);  // a hidden window has nothing to repaint
   ShowWindow(hwnd, SW_SHOW);
   UpdateWindow(hwnd);
   Received.clear();
   UpdateWindow(hwnd);
-  EXPECT_EQ(Count(WM_PAINT), 0);
-  InvalidateRect(hwnd, nullptr, FALSE);
-  UpdateWindow(hwnd);
-  UpdateWindow(hwnd);
-  EXPECT_EQ(Count(WM_PAINT), 1);
-  EXPECT_EQ(Count(WM_ERASEBKGND), 0);
-  InvalidateRect(hwnd, nullptr, TRUE);
-  UpdateWindow(hwnd);
-  EXPECT_EQ(Count(WM_PAINT), 2);
-  EXPECT_EQ(Count(WM_ERASEBKGND), 1);
+  EXPECT_EQ(Count(WM_PAINT), 0);  // nothing waits
+  EXPECT_EQ(after(nullptr, FALSE), std::pair(1, 0));
+  EXPECT_EQ(after(nullptr, TRUE), std::pair(1, 1));
   // A part of the client is painted as a part; a rectangle beyond the client asks for nothing.
   const RECT beyond{5000, 5000, 5010, 5010}, part{10, 20, 30, 40};
-  InvalidateRect(hwnd, &beyond, TRUE);
-  UpdateWindow(hwnd);
-  EXPECT_EQ(Count(WM_PAINT), 2);
-  InvalidateRect(hwnd, &part, FALSE);
-  UpdateWindow(hwnd);
-  EXPECT_EQ(Count(WM_PAINT), 3);
+  EXPECT_EQ(after(&beyond, TRUE).first, 0);
+  EXPECT_EQ(after(&part, FALSE).first, 1);
   EXPECT_EQ(std::tie(Painted.left, Painted.top, Painted.right, Painted.bottom),
             std::tie(part.left, part.top, part.right, part.bottom));
   DestroyWindow(hwnd);

@@ -1,5 +1,6 @@
 // The main window on Qt, driven through its real widgets: pointer input, control clicks and picks,
 // accelerators and the menu bar.
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -104,6 +105,16 @@ TEST(Input, ControlsReportClicksAndPicksAtOnceAndAcceleratorsWorkWhateverHasTheF
   QTest::keyClick(box, '/');
   ASSERT_TRUE(Pump(hwnd));
   EXPECT_EQ(Commands(), (std::vector<WPARAM>(2, MAKEWPARAM(IDM_ABOUT, 1))));
+
+  // The list drops down below its field as a Win32 drop-down list does, leaving the menu bar
+  // free; its top row may share the field's bottom row, as Win32's shares its border.
+  combo->showPopup();
+  QWidget* popup = combo->view()->window();
+  ASSERT_TRUE(QTest::qWaitFor([popup] { return popup->isVisible(); }, 5000));
+  const QPoint fieldBottomLeft = combo->mapToGlobal(QPoint(0, combo->height() - 1));
+  EXPECT_GE(popup->geometry().top(), fieldBottomLeft.y());
+  EXPECT_EQ(popup->geometry().left(), fieldBottomLeft.x());
+  combo->hidePopup();
 }
 
 // A menu item queues its command: it reaches the window through the program's loop.

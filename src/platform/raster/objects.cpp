@@ -91,6 +91,13 @@ T* Swap(T*& slot, T* object) {
   return old;
 }
 
+// Counts the context's hold on each object selected into it (delta +1), or lets go of it (-1).
+void CountSelections(const DeviceContext& dc, int delta) {
+  for (GdiObject* o :
+       std::initializer_list<GdiObject*>{dc.pen, dc.brush, dc.font, dc.palette, dc.bitmap})
+    if (o) o->selections += delta;
+}
+
 }  // namespace
 
 void Surface::Resize(int w, int h) {
@@ -155,16 +162,12 @@ DeviceContext* NewContext(DcKind kind, HWND window) {
     dc->bitmap = StockBitmap();
     TakeBitmapBits(dc);
   }
-  for (GdiObject* o :
-       std::initializer_list<GdiObject*>{dc->pen, dc->brush, dc->font, dc->palette, dc->bitmap})
-    if (o) o->selections++;
+  CountSelections(*dc, +1);
   return dc;
 }
 
 void FreeContext(DeviceContext* dc) {
-  for (GdiObject* o :
-       std::initializer_list<GdiObject*>{dc->pen, dc->brush, dc->font, dc->palette, dc->bitmap})
-    if (o) o->selections--;
+  CountSelections(*dc, -1);
   if (dc->kind == DcKind::Memory)
     memoryContexts.value.Remove(dc->handle);
   else

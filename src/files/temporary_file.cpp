@@ -43,10 +43,6 @@ bool StillRuns(DWORD process) {
   return runs;
 }
 
-}  // namespace
-
-namespace {
-
 // The folder's path with a separator at its end (a root such as "/" has one already).
 std::string WithSeparator(const std::string& folder) {
   if (!folder.empty() && (folder.back() == '/' || folder.back() == kSeparator[0])) return folder;

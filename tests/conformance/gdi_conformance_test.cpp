@@ -4,6 +4,8 @@
 // legitimately differ the case says so and checks only what the program needs.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <initializer_list>
 #include <random>
 #include <set>
 #include <utility>
@@ -60,19 +62,21 @@ struct Surface {
   HGDIOBJ old;
 };
 
-PixelSet Box(int left, int top, int right, int bottom) {
+// The pixels of the boxes {left, top, right, bottom} together, the far edges left out.
+PixelSet Boxes(std::initializer_list<std::array<int, 4>> boxes) {
   PixelSet out;
-  for (int y = top; y < bottom; ++y)
-    for (int x = left; x < right; ++x) out.insert({x, y});
+  for (const auto& [left, top, right, bottom] : boxes)
+    for (int y = top; y < bottom; ++y)
+      for (int x = left; x < right; ++x) out.insert({x, y});
   return out;
 }
 
 TEST(GdiRectangle, CoversTheBoxWithoutItsFarEdgesInEitherCornerOrder) {
   Surface s(40, 30);
   s.Figure(Rectangle, 15, 12, 5, 4, kRed, kBlue);  // corners given swapped
-  EXPECT_EQ(s.PixelsOf(kBlue), Box(6, 5, 14, 11));
-  PixelSet ring = Box(5, 4, 15, 12);
-  for (auto p : Box(6, 5, 14, 11)) ring.erase(p);
+  EXPECT_EQ(s.PixelsOf(kBlue), Boxes({{6, 5, 14, 11}}));
+  PixelSet ring = Boxes({{5, 4, 15, 12}});
+  for (auto p : Boxes({{6, 5, 14, 11}})) ring.erase(p);
   EXPECT_EQ(s.PixelsOf(kRed), ring);
 }
 
@@ -90,28 +94,22 @@ TEST(GdiRectangle, IsClippedToTheSurface) {
   // One colour, cut at the right and bottom edges: exactly columns 12..19 of rows 6..9.
   constexpr COLORREF kGreen = RGB(0, 255, 0);
   s.Figure(Rectangle, 30, 30, 12, 6, kGreen, kGreen);
-  EXPECT_EQ(s.PixelsOf(kGreen), Box(12, 6, 20, 10));
+  EXPECT_EQ(s.PixelsOf(kGreen), Boxes({{12, 6, 20, 10}}));
 }
 
 TEST(GdiLine, StopsBeforeItsEndPointInEveryDirectionAndIsClipped) {
   Surface s(500, 400);
   s.Line(48, 0, 48, 360, kWhite);  // the grid's lines
   s.Line(48, 12, 432, 12, kWhite);
-  PixelSet want = Box(48, 0, 49, 360);
-  for (auto p : Box(48, 12, 432, 13)) want.insert(p);
-  EXPECT_EQ(s.PixelsOf(kWhite), want);
+  EXPECT_EQ(s.PixelsOf(kWhite), Boxes({{48, 0, 49, 360}, {48, 12, 432, 13}}));
 
   s.Line(30, 390, 10, 390, kRed);  // right to left: 11..30
   s.Line(5, 300, 5, 280, kRed);    // upwards: rows 281..300
-  PixelSet red = Box(11, 390, 31, 391);
-  for (auto p : Box(5, 281, 6, 301)) red.insert(p);
-  EXPECT_EQ(s.PixelsOf(kRed), red);
+  EXPECT_EQ(s.PixelsOf(kRed), Boxes({{11, 390, 31, 391}, {5, 281, 6, 301}}));
 
   s.Line(490, -20, 490, 600, kBlue);  // through the whole surface
   s.Line(-10, 399, 600, 399, kBlue);
-  PixelSet blue = Box(490, 0, 491, 400);
-  for (auto p : Box(0, 399, 500, 400)) blue.insert(p);
-  EXPECT_EQ(s.PixelsOf(kBlue), blue);
+  EXPECT_EQ(s.PixelsOf(kBlue), Boxes({{490, 0, 491, 400}, {0, 399, 500, 400}}));
 }
 
 // The focus markers are 4 x 8 ellipses in one colour. The exact edge differs between GDI and
@@ -212,12 +210,8 @@ TEST(GdiDibits, RowsInBothOrdersAndBothTrueColourDepths) {
     for (int height : {kH, -kH}) {
       SCOPED_TRACE(testing::Message() << bits << " bits, height " << height);
       BITMAPINFO info{};
-      info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-      info.bmiHeader.biWidth = kW;
-      info.bmiHeader.biHeight = height;
-      info.bmiHeader.biPlanes = 1;
-      info.bmiHeader.biBitCount = static_cast<WORD>(bits);
-      info.bmiHeader.biCompression = BI_RGB;
+      info.bmiHeader = {
+          sizeof(BITMAPINFOHEADER), kW, height, 1, static_cast<WORD>(bits), BI_RGB, 0, 0, 0, 0, 0};
       const int stride = (kW * bits / 8 + 3) / 4 * 4;
       std::vector<BYTE> rows(stride * kH, 0xEE);
       ASSERT_EQ(GetDIBits(screen, s.bitmap, 0, kH, rows.data(), &info, DIB_RGB_COLORS), kH);

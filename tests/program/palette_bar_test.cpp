@@ -7,18 +7,15 @@
 #include "editor/depth_colors.h"
 #include "editor/palette_bar.h"
 #include "platform/headless/headless_text.h"
-#include "support/program_window.h"
+#include "support/program_window_test.h"
 
 using namespace testing_support;
 
 namespace {
 
-class PaletteBarTest : public ::testing::Test {
+class PaletteBarTest : public ProgramWindowTest {
  protected:
-  void SetUp() override { window = MakeProgramWindow(); }
-  void TearDown() override { DestroyProgramWindow(window); }
   COLORREF At(int x, int y) { return ClientPixel(window, x, y); }
-  HWND window = nullptr;
 };
 
 TEST_F(PaletteBarTest, PickZonesEndAtTheOutlinesAndPicksAreNoEdit) {

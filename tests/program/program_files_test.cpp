@@ -14,7 +14,7 @@
 #include "platform/headless/headless_clipboard.h"
 #include "platform/headless/headless_file_dialogs.h"
 #include "platform/raster/surface.h"
-#include "support/program_window.h"
+#include "support/program_window_test.h"
 #include "support/temp_folder.h"
 
 using namespace testing_support;
@@ -23,23 +23,21 @@ namespace {
 
 constexpr COLORREF kBlue = RGB(0, 0, 255), kRed = RGB(255, 0, 0), kGreen = RGB(0, 255, 0);
 
-class ProgramFilesTest : public ::testing::Test {
+class ProgramFilesTest : public ProgramWindowTest {
  protected:
   void SetUp() override {
-    window = MakeProgramWindow();
+    ProgramWindowTest::SetUp();
     for (int i = 0; i < kDepthDataBytes; ++i) grid[i] = (i * 7 + i / 40) % 8;
     // Marks on the top row of the picture and on the bottom rows of both sizes.
     SetPixel(AppState.Canvas, 5, 360, kBlue);
     SetPixel(AppState.Canvas, 5, 735, kRed);
     SetPixel(AppState.Canvas, 7, 825, kGreen);
   }
-  void TearDown() override { DestroyProgramWindow(window); }
   // Runs a file command with path as the chooser's answer.
   void Run(void (*command)(HWND), const std::string& path) {
     headless::ScriptFileChoice(path);
     command(window);
   }
-  HWND window = nullptr;
   TempFolder folder;
   std::vector<unsigned char> grid = std::vector<unsigned char>(kDepthDataBytes);
 };

@@ -17,7 +17,7 @@
 #include "files/temporary_file.h"
 #include "files/whole_file.h"
 #include "platform/headless/headless_file_dialogs.h"
-#include "support/program_window.h"
+#include "support/program_window_test.h"
 #include "support/temp_folder.h"
 
 using namespace testing_support;
@@ -74,10 +74,8 @@ struct stat StatOf(const std::string& path) {
   return info;
 }
 
-class SaveTargetTest : public ::testing::Test {
+class SaveTargetTest : public ProgramWindowTest {
  protected:
-  void SetUp() override { window = MakeProgramWindow(); }
-  void TearDown() override { DestroyProgramWindow(window); }
   // Saves through the command with path as the chooser's answer; true when the program counts
   // the save as done (for the data file; the picture's save reports nothing).
   bool Save(const Kind& kind, const std::string& path) {
@@ -86,7 +84,6 @@ class SaveTargetTest : public ::testing::Test {
     kind.save(window);
     return AppState.DataSaved == 1;
   }
-  HWND window = nullptr;
   TempFolder folder;
 };
 

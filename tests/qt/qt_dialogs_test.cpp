@@ -15,16 +15,16 @@
 #include <QTest>
 #include <QTreeView>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 
 #include "canvas/app_state.h"
 #include "files/depth_data_file.h"
 #include "files/file_chooser.h"
 #include "qt/qt_harness.h"
 #include "shell/commands.h"
+#include "support/temp_folder.h"
 
 using namespace qt_harness;
+using testing_support::ReadBytes, testing_support::WriteBytes;
 
 namespace {
 
@@ -50,15 +50,6 @@ QStringList Listed(QFileDialog* dialog, int expected) {
       5000);
   names.sort();
   return names;
-}
-
-std::string ReadBytes(const QByteArray& path) {
-  std::ifstream in(path.constData(), std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
-
-void WriteBytes(const QByteArray& path, const std::string& bytes) {
-  std::ofstream(path.constData(), std::ios::binary) << bytes;
 }
 
 void TypeAndAccept(QFileDialog* dialog, const QString& name) {
@@ -146,8 +137,8 @@ TEST(FileChooser, OpensAndSavesAFileWhoseNameIsNotUtf8ByItsOwnBytes) {
   HWND hwnd = MakeWindow();
   QTemporaryDir folder;
   const QByteArray dir = QFile::encodeName(folder.path());
-  const QByteArray latin1 = dir + "/gr\xfcn.dat";
-  std::string grid(kDepthDataBytes, '\0');
+  const std::string latin1 = (dir + "/gr\xfcn.dat").toStdString();
+  std::vector<unsigned char> grid(kDepthDataBytes);
   grid[41] = 3;
   grid[kDepthDataBytes - 1] = 7;
   WriteBytes(latin1, grid);
@@ -162,7 +153,7 @@ TEST(FileChooser, OpensAndSavesAFileWhoseNameIsNotUtf8ByItsOwnBytes) {
     QTest::keyClick(others, Qt::Key_Return);
   });
   ASSERT_EQ(ChooseAndReadData(hwnd, buffer, kDepthDataBytes), kTransferDone);
-  EXPECT_EQ(std::string(reinterpret_cast<char*>(buffer), kDepthDataBytes), grid);
+  EXPECT_EQ(std::vector(buffer, buffer + kDepthDataBytes), grid);
 
   buffer[0] = 5;
   WhenModal<QFileDialog>([&](QFileDialog* d) {
@@ -170,12 +161,12 @@ TEST(FileChooser, OpensAndSavesAFileWhoseNameIsNotUtf8ByItsOwnBytes) {
     TypeAndAccept(d, QString::fromUtf8("grün.dat"));
   });
   ASSERT_EQ(ChooseAndWriteData(hwnd, buffer, kDepthDataBytes), kTransferDone);
-  EXPECT_EQ(ReadBytes(latin1), std::string(reinterpret_cast<char*>(buffer), kDepthDataBytes));
+  EXPECT_EQ(ReadBytes(latin1), std::vector(buffer, buffer + kDepthDataBytes));
   EXPECT_TRUE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).isEmpty())
       << "a second file was written under a UTF-8 name";
 
   // The text Qt shows for both names below, with U+FFFD for the bad byte.
-  WriteBytes(dir + "/gr\xe4n.dat", grid);
+  WriteBytes((dir + "/gr\xe4n.dat").toStdString(), grid);
   WhenModal<QFileDialog>([&](QFileDialog* d) {
     d->setDirectory(folder.path());
     bool warned = false;

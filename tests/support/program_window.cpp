@@ -67,12 +67,10 @@ COLORREF ClientPixel(HWND window, int x, int y) {
   return c;
 }
 
-COLORREF CanvasPixel(int x, int y) { return GetPixel(AppState.Canvas, x, y); }
-
 std::vector<COLORREF> CanvasRows(int first, int last) {
   std::vector<COLORREF> pixels;
   for (int y = first; y <= last; ++y)
-    for (int x = 0; x < kCanvasWidth; ++x) pixels.push_back(CanvasPixel(x, y));
+    for (int x = 0; x < kCanvasWidth; ++x) pixels.push_back(GetPixel(AppState.Canvas, x, y));
   return pixels;
 }
 

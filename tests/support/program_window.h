@@ -17,9 +17,8 @@ HWND AddDotColorList(HWND window, int selection);
 // Destroys the Canvas and the window.
 void DestroyProgramWindow(HWND window);
 
-// Pixel of the window's client area / of the Canvas, as COLORREF.
+// Pixel of the window's client area, as COLORREF.
 COLORREF ClientPixel(HWND window, int x, int y);
-COLORREF CanvasPixel(int x, int y);
 // Canvas rows first..last, all columns, row by row.
 std::vector<COLORREF> CanvasRows(int first, int last);
 

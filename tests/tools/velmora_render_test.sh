@@ -15,9 +15,11 @@ expect_status() {  # expected, description
   [ "$status" -eq "$1" ] || fail "$2: exit $status, expected $1 (stderr: $err)"
 }
 
-expect_one_error_line() {  # description
+# A refusal: its exit status and a single line on stderr.
+expect_error() {  # expected, description
+  expect_status "$@"
   [ "$(printf '%s\n' "$err" | wc -l)" -eq 1 ] && [ -n "$err" ] ||
-    fail "$1: expected one line on stderr, got: $err"
+    fail "$2: expected one line on stderr, got: $err"
 }
 
 head -c 1199 "$work/grid.dat" >"$work/short.dat"
@@ -31,8 +33,7 @@ if [ -w /dev/full ]; then
   "$tool" --help >/dev/full 2>"$work/stderr"
   status=$?
   err=$(cat "$work/stderr")
-  expect_status 1 "--help into a full device"
-  expect_one_error_line "--help into a full device"
+  expect_error 1 "--help into a full device"
 fi
 
 # An output that is the input through a link is a bad request too.
@@ -45,8 +46,7 @@ while IFS='|' read -r description args; do
   printf 'old' >"$work/out.bmp"
   # shellcheck disable=SC2086
   run $args
-  expect_status 2 "$description"
-  expect_one_error_line "$description"
+  expect_error 2 "$description"
   [ "$(cat "$work/out.bmp")" = old ] || fail "$description: wrote the output"
 done <<EOF_CASES
 no file names|
@@ -101,8 +101,7 @@ printf 'old' >"$work/locked.bmp"
 chmod 444 "$work/locked.bmp"
 while IFS='|' read -r target reason; do
   run "$work/grid.dat" "$work/$target"
-  expect_status 1 "output $target"
-  expect_one_error_line "output $target"
+  expect_error 1 "output $target"
   [[ "$err" == *"$reason"* ]] || fail "output $target: the message does not say '$reason': $err"
 done <<EOF_REFUSED
 missing-folder/out.bmp|
@@ -117,8 +116,7 @@ EOF_REFUSED
 
 # Messages: each error one line, whatever the path holds, and naming what went wrong.
 run "$work/grid.dat" "$work/new"$'\n'"line/out.bmp"
-expect_status 1 "a folder name with a newline"
-expect_one_error_line "a folder name with a newline"
+expect_error 1 "a folder name with a newline"
 [[ "$err" == *'new\nline'* ]] || fail "the newline is not shown escaped: $err"
 run "$work/gr"$'\xfc'"n.dat" "$work/out.bmp"
 [[ "$err" == *'gr\xFCn.dat'* ]] || fail "a byte that is not UTF-8 is not shown escaped: $err"
@@ -130,12 +128,9 @@ expect_status 1 "a 260-byte file name"
 
 # Many pairs in one run: each picture is the one its pair gives alone, for the same options.
 opts=(--large --dot-color 1 --seed 99)
-"$tool" "${opts[@]}" "$work/grid.dat" "$work/m1.bmp" "$work/long.dat" "$work/m2.bmp" \
-  "$work/eight.dat" "$work/m3.bmp" "$work/grid.dat" "$work/m4.bmp" 2>"$work/stderr"
-status=$?
-err=$(cat "$work/stderr")
-expect_status 2 "a bad input among good pairs"
-expect_one_error_line "a bad input among good pairs"
+run "${opts[@]}" "$work/grid.dat" "$work/m1.bmp" "$work/long.dat" "$work/m2.bmp" \
+  "$work/eight.dat" "$work/m3.bmp" "$work/grid.dat" "$work/m4.bmp"
+expect_error 2 "a bad input among good pairs"
 [ -e "$work/m3.bmp" ] && fail "the pair with a bad input wrote its output"
 for pair in "grid m1.bmp" "long m2.bmp" "grid m4.bmp"; do
   set -- $pair
@@ -144,8 +139,7 @@ for pair in "grid m1.bmp" "long m2.bmp" "grid m4.bmp"; do
 done
 printf 'old' >"$work/kept.bmp"
 run --seed 5 "$work/grid.dat" "$work/nofolder/a.bmp" "$work/grid.dat" "$work/kept.bmp"
-expect_status 1 "an unwritable pair among good ones"
-expect_one_error_line "an unwritable pair among good ones"
+expect_error 1 "an unwritable pair among good ones"
 [ "$(stat -c %s "$work/kept.bmp")" -eq 721974 ] || fail "the good pair after a failed one was not written"
 mkdir "$work/limited"
 printf 'old' >"$work/limited/a.bmp"

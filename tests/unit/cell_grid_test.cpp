@@ -4,18 +4,13 @@
 #include "canvas/app_state.h"
 #include "editor/cell_grid.h"
 #include "editor/depth_colors.h"
-#include "support/program_window.h"
+#include "support/program_window_test.h"
 
 using namespace testing_support;
 
 namespace {
 
-class CellGridTest : public ::testing::Test {
- protected:
-  void SetUp() override { window = MakeProgramWindow(); }
-  void TearDown() override { DestroyProgramWindow(window); }
-  HWND window = nullptr;
-};
+using CellGridTest = ProgramWindowTest;
 
 TEST_F(CellGridTest, FreshGridHoldsLevelZeroEverywhere) {
   for (int row = 0; row < kGridRows; ++row)

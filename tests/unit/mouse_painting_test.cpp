@@ -8,17 +8,14 @@
 #include "canvas/canvas.h"
 #include "editor/cell_grid.h"
 #include "editor/mouse_painting.h"
-#include "support/program_window.h"
+#include "support/program_window_test.h"
 
 using namespace testing_support;
 
 namespace {
 
-class MousePaintingTest : public ::testing::Test {
+class MousePaintingTest : public ProgramWindowTest {
  protected:
-  void SetUp() override { window = MakeProgramWindow(); }
-  void TearDown() override { DestroyProgramWindow(window); }
-
   // Positions arrive as the backends deliver them: low word x, high word y.
   void MoveTo(int x, int y) { HandleMouseMove(window, MAKELPARAM(x, y)); }
   void PressAt(int x, int y, MouseButton b = MouseButton::Left) {
@@ -26,7 +23,6 @@ class MousePaintingTest : public ::testing::Test {
     HandleButtonDown(window, b);
   }
   static std::vector<COLORREF> CanvasPixels() { return CanvasRows(0, kCanvasHeight - 1); }
-  HWND window = nullptr;
 };
 
 TEST_F(MousePaintingTest, PressAreaBordersAndTheLinesBetweenColumns) {

@@ -172,14 +172,14 @@ ShowState StateOf(int cmdShow) {
   switch (cmdShow) {
     case SW_HIDE:
       return ShowState::Hidden;
-    case 2:  // SW_SHOWMINIMIZED
-    case 6:  // SW_MINIMIZE
-    case 7:  // SW_SHOWMINNOACTIVE
+    case SW_SHOWMINIMIZED:
+    case SW_MINIMIZE:
+    case SW_SHOWMINNOACTIVE:
       return ShowState::Minimized;
     case SW_SHOWNORMAL:
-    case 3:  // SW_SHOWMAXIMIZED: the window system maximises, not the program
-    case 4:  // SW_SHOWNOACTIVATE
-    case 9:  // SW_RESTORE
+    case SW_SHOWMAXIMIZED:  // the window system maximises, not the program
+    case SW_SHOWNOACTIVATE:
+    case SW_RESTORE:
     case SW_SHOWDEFAULT:
       return ShowState::Restored;
     default:  // SW_SHOW, SW_SHOWNA: as it was

@@ -1,15 +1,14 @@
 // Headless message boxes: MessageBoxA records what it was asked and returns a scripted answer.
 //
-// Implements: MessageBoxA with the buttons MB_OK, MB_OKCANCEL, MB_YESNO, MB_YESNOCANCEL; while
-// the box "waits", the modal loop keeps delivering paint and size messages (see
-// wm::DeliverModalMessages).
-// Does not implement: drawing the box, icons, default-button flags, MB_ABORTRETRYIGNORE and
-// the other button sets, timeouts.
+// Implements: MessageBoxA with the buttons MB_OK and MB_YESNO; while the box "waits", the modal
+// loop keeps delivering paint and size messages (see wm::DeliverModalMessages).
+// Does not implement: drawing the box, icons, default-button flags, the other button sets (they
+// are taken as an OK box), timeouts.
 //
 // Answers come from, in this order: the queue of scripted answers, the responder, and the
-// default. The default is the least destructive choice: IDNO for a Yes/No box, IDCANCEL for a
-// box with a Cancel button, IDOK for an OK box. An answer can be any value, including 0 (a box
-// that could not be shown), so tests can check how the program takes it.
+// default. The default is what closing the box answers (wm::ClosedAnswer), the least
+// destructive choice: IDNO for a Yes/No box, IDOK for an OK box. An answer can be any value,
+// including 0 (a box that could not be shown), so tests can check how the program takes it.
 #pragma once
 
 #include <functional>

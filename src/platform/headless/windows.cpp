@@ -45,7 +45,7 @@ void ResizeClient(HWND hwnd, int width, int height) {
   if (!w) return;
   w->width += width - w->client.width;
   w->height += height - w->client.height;
-  wm::SizeChanged(hwnd, 0 /* SIZE_RESTORED */, width, height);
+  wm::SizeChanged(hwnd, SIZE_RESTORED, width, height);
 }
 
 }  // namespace headless

@@ -21,9 +21,6 @@ class ManualCheckBox : public QCheckBox {
   void nextCheckState() override {}
 };
 
-constexpr DWORD kButtonTypeMask = 0x0F;
-constexpr DWORD kStaticTypeMask = 0x1F;
-
 // Without SS_NOPREFIX a static control takes "&" as a mnemonic marker and "&&" as "&".
 QString StaticText(const char* text, DWORD style) {
   QString s = QString::fromUtf8(text);
@@ -55,7 +52,7 @@ QWidget* MakeControlWidget(HWND hwnd, QWidget* parentWidget) {
   const QString text = QString::fromUtf8(w->text);
   QWidget* widget = nullptr;
   if (w->className == "BUTTON") {
-    const DWORD type = w->style & kButtonTypeMask;
+    const DWORD type = w->style & BS_TYPEMASK;
     QAbstractButton* button;
     if (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX) {
       button = type == BS_CHECKBOX ? new ManualCheckBox(text, parentWidget)
@@ -78,7 +75,7 @@ QWidget* MakeControlWidget(HWND hwnd, QWidget* parentWidget) {
     widget = combo;
   } else {
     auto* label = new QLabel(parentWidget);
-    if ((w->style & kStaticTypeMask) != SS_ICON) {
+    if ((w->style & SS_TYPEMASK) != SS_ICON) {
       label->setText(StaticText(w->text.c_str(), w->style));
       label->setTextFormat(Qt::PlainText);
       label->setAlignment(Qt::AlignLeft | Qt::AlignTop);

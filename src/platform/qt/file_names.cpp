@@ -19,19 +19,24 @@ bool IsUtf8(const char* name) {
   return !decoder.hasError();
 }
 
+// The names in a folder that are not UTF-8, in the order the folder lists them.
+std::vector<QByteArray> NonUtf8Names(const char* folder) {
+  std::vector<QByteArray> names;
+  DIR* dir = opendir(folder);
+  if (!dir) return names;
+  while (const dirent* entry = readdir(dir))
+    if (!IsUtf8(entry->d_name)) names.emplace_back(entry->d_name);
+  closedir(dir);
+  return names;
+}
+
 // The names in folder (bytes; empty for the current folder) that are not UTF-8 and read as
 // text, as Qt shows them or as Latin-1.
 std::vector<QByteArray> NamesReadingAs(const QByteArray& folder, const QString& text) {
-  std::vector<QByteArray> names;
-  DIR* dir = opendir(folder.isEmpty() ? "." : folder.constData());
-  if (!dir) return names;
-  while (const dirent* entry = readdir(dir)) {
-    const char* name = entry->d_name;
-    if (IsUtf8(name)) continue;
-    if (QFile::decodeName(name) == text || QString::fromLatin1(name) == text)
-      names.emplace_back(name);
-  }
-  closedir(dir);
+  std::vector<QByteArray> names = NonUtf8Names(folder.isEmpty() ? "." : folder.constData());
+  std::erase_if(names, [&](const QByteArray& name) {
+    return QFile::decodeName(name) != text && QString::fromLatin1(name) != text;
+  });
   return names;
 }
 
@@ -65,17 +70,11 @@ NameLookup LocalPathOf(const QString& path, QByteArray* bytes) {
 }
 
 std::vector<QByteArray> NamesQtCannotList(const QByteArray& folder) {
-  std::vector<QByteArray> names;
-  DIR* dir = opendir(folder.constData());
-  if (!dir) return names;
-  while (const dirent* entry = readdir(dir)) {
-    if (IsUtf8(entry->d_name)) continue;
+  std::vector<QByteArray> names = NonUtf8Names(folder.constData());
+  std::erase_if(names, [&](const QByteArray& name) {
     struct stat info;
-    const QByteArray name(entry->d_name);
-    if (stat(folder + "/" + name, &info) == 0 && S_ISDIR(info.st_mode)) continue;
-    names.push_back(name);
-  }
-  closedir(dir);
+    return stat(folder + "/" + name, &info) == 0 && S_ISDIR(info.st_mode);
+  });
   std::sort(names.begin(), names.end());
   return names;
 }

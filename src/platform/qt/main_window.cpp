@@ -11,10 +11,6 @@
 namespace qtbackend {
 namespace {
 
-constexpr WPARAM kSizeRestored = 0;
-constexpr WPARAM kSizeMinimized = 1;
-constexpr WPARAM kSizeMaximized = 2;
-
 COLORREF BackgroundOf(const Window& w) { return raster::ClassBackgroundColor(w.background); }
 
 WPARAM ButtonFlags(Qt::MouseButtons buttons) {
@@ -103,9 +99,9 @@ void MainFrame::changeEvent(QEvent* event) {
   QWidget* client = ClientWidget(hwnd_);
   if (!w || !client) return;
   if (isMinimized())
-    wm::SizeChanged(hwnd_, kSizeMinimized, 0, 0);
+    wm::SizeChanged(hwnd_, SIZE_MINIMIZED, 0, 0);
   else if (w->minimized)
-    wm::SizeChanged(hwnd_, isMaximized() ? kSizeMaximized : kSizeRestored, w->client.width,
+    wm::SizeChanged(hwnd_, isMaximized() ? SIZE_MAXIMIZED : SIZE_RESTORED, w->client.width,
                     w->client.height);
 }
 
@@ -160,7 +156,7 @@ void ClientArea::resizeEvent(QResizeEvent*) {
   Window* w = ToWindow(hwnd_);
   if (!w || w->minimized) return;
   const QSize most = LargestWindowSize(this);
-  wm::SizeChanged(hwnd_, window()->isMaximized() ? kSizeMaximized : kSizeRestored,
+  wm::SizeChanged(hwnd_, window()->isMaximized() ? SIZE_MAXIMIZED : SIZE_RESTORED,
                   std::min(width(), most.width()), std::min(height(), most.height()));
 }
 

@@ -13,9 +13,9 @@ QMessageBox::StandardButton ButtonOf(int id) {
   return id == IDYES ? QMessageBox::Yes : id == IDNO ? QMessageBox::No : QMessageBox::Ok;
 }
 
-// The icon bits of the type (0xF0): the two the program asks for, no icon for the rest.
+// The icon bits of the type: the two the program asks for, no icon for the rest.
 QMessageBox::Icon IconOf(UINT type) {
-  switch (type & 0xF0) {
+  switch (type & MB_ICONMASK) {
     case MB_ICONQUESTION:
       return QMessageBox::Question;
     case MB_ICONWARNING:

@@ -6,7 +6,6 @@
 #include <QKeyEvent>
 #include <utility>
 
-#include "platform/qt/qt_backend.h"
 #include "platform/qt/qt_windows.h"
 #include "platform/wm/window_backend.h"
 
@@ -72,8 +71,6 @@ void PostKeyEvent(QWidget* receiver, const QKeyEvent& e, bool press) {
     if (const WPARAM ch = CharacterOf(e))
       wm::Post(target, alt ? WM_SYSCHAR : WM_CHAR, ch, lParam, keys);
 }
-
-int QueuedMessageCount() { return static_cast<int>(wm::QueuedMessages().size()); }
 
 }  // namespace qtbackend
 

@@ -28,7 +28,4 @@ QWidget* ControlWidget(HWND hwnd);
 // The handle behind a widget (or its nearest ancestor that has one), or null.
 HWND HandleOfWidget(const QWidget* widget);
 
-// Number of messages waiting in the queue (for tests that drain it).
-int QueuedMessageCount();
-
 }  // namespace qtbackend

@@ -10,13 +10,11 @@
 namespace wm {
 namespace {
 
-constexpr DWORD kButtonTypeMask = 0x0F;
-
 bool IsButton(const Window* w) { return w && w->className == "BUTTON"; }
 
 // Check boxes and radio buttons keep a mark; push buttons and group boxes have none.
 bool HasMark(const Window* w) {
-  const DWORD type = w->style & kButtonTypeMask;
+  const DWORD type = w->style & BS_TYPEMASK;
   return IsButton(w) && ((type >= BS_CHECKBOX && type <= 6) || type == 9);
 }
 
@@ -31,7 +29,7 @@ void Notify(Window* w, WORD code) {
 bool ClickButton(HWND button) {
   Window* w = ToWindow(button);
   if (!IsButton(w)) return false;
-  if ((w->style & kButtonTypeMask) == BS_AUTOCHECKBOX) {
+  if ((w->style & BS_TYPEMASK) == BS_AUTOCHECKBOX) {
     w->check = w->check == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED;
     backend::ControlChanged(button);
   }
@@ -50,7 +48,7 @@ bool PickListEntry(HWND comboBox, int index) {
 int DefaultButtonId(HWND dialog) {
   for (HWND child : Children(dialog)) {
     const Window* w = ToWindow(child);
-    if (IsButton(w) && (w->style & kButtonTypeMask) == BS_DEFPUSHBUTTON) return w->id;
+    if (IsButton(w) && (w->style & BS_TYPEMASK) == BS_DEFPUSHBUTTON) return w->id;
   }
   return IDOK;
 }

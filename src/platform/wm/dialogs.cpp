@@ -25,11 +25,7 @@ LRESULT CALLBACK DialogWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
   if (!w || !w->dialogProc) return 0;
   if (const INT_PTR handled = w->dialogProc(hwnd, msg, wParam, lParam)) return handled;
   if (msg == WM_CLOSE) SendDialogCommand(hwnd, IDCANCEL);
-  if (msg == WM_PAINT) {
-    PAINTSTRUCT ps;
-    BeginPaint(hwnd, &ps);
-    EndPaint(hwnd, &ps);
-  }
+  if (msg == WM_PAINT) return DefaultWindowProc(hwnd, msg, wParam, lParam);
   return 0;
 }
 

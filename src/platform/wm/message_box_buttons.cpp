@@ -3,9 +3,7 @@
 namespace wm {
 namespace {
 
-constexpr UINT kButtonsMask = 0x0F;
-
-bool IsYesNo(UINT type) { return (type & kButtonsMask) == MB_YESNO; }
+bool IsYesNo(UINT type) { return (type & MB_TYPEMASK) == MB_YESNO; }
 
 }  // namespace
 

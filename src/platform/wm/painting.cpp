@@ -54,8 +54,7 @@ void Invalidate(Window* w, const RECT* rect, bool erase) {
 void SizeChanged(HWND hwnd, WPARAM kind, int width, int height) {
   Window* w = ToWindow(hwnd);
   if (!w || w->destroying) return;
-  constexpr WPARAM kMinimized = 1;
-  if (kind == kMinimized) {
+  if (kind == SIZE_MINIMIZED) {
     // Nothing of the client is kept while it is away.
     w->minimized = true;
     w->reportedWidth = w->reportedHeight = 0;

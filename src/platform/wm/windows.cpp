@@ -12,8 +12,6 @@
 namespace wm {
 namespace {
 
-constexpr WPARAM kSizeRestored = 0, kSizeMinimized = 1;
-
 // The live windows, in the order they were made. A window's handle is the address of its
 // record, so a handle is checked by looking it up, never by dereferencing it.
 std::vector<std::unique_ptr<Window>>& Records() {
@@ -174,14 +172,14 @@ ShowState StateOf(int cmdShow) {
   switch (cmdShow) {
     case SW_HIDE:
       return ShowState::Hidden;
-    case 2:  // SW_SHOWMINIMIZED
-    case 6:  // SW_MINIMIZE
-    case 7:  // SW_SHOWMINNOACTIVE
+    case SW_SHOWMINIMIZED:
+    case SW_MINIMIZE:
+    case SW_SHOWMINNOACTIVE:
       return ShowState::Minimized;
     case SW_SHOWNORMAL:
-    case 3:  // SW_SHOWMAXIMIZED: the window system maximises, not the program
-    case 4:  // SW_SHOWNOACTIVATE
-    case 9:  // SW_RESTORE
+    case SW_SHOWMAXIMIZED:  // the window system maximises, not the program
+    case SW_SHOWNOACTIVATE:
+    case SW_RESTORE:
     case SW_SHOWDEFAULT:
       return ShowState::Restored;
     default:  // SW_SHOW, SW_SHOWNA: as it was
@@ -202,9 +200,9 @@ BOOL WINAPI ShowWindow(HWND hwnd, int cmdShow) {
   backend::PresentShow(hwnd, state);
   if (!(w = ToWindow(hwnd)) || w->parent) return wasVisible;
   if (state == ShowState::Minimized && !w->minimized) {
-    SizeChanged(hwnd, kSizeMinimized, 0, 0);
+    SizeChanged(hwnd, SIZE_MINIMIZED, 0, 0);
   } else if (w->visible && (!wasVisible || (w->minimized && state == ShowState::Restored))) {
-    SizeChanged(hwnd, kSizeRestored, w->client.width, w->client.height);
+    SizeChanged(hwnd, SIZE_RESTORED, w->client.width, w->client.height);
     if ((w = ToWindow(hwnd))) Invalidate(w, nullptr, true);
   }
   return wasVisible;

@@ -13,6 +13,7 @@
 
 #include "platform/backend.h"
 #include "platform/qt/qt_backend.h"
+#include "platform/wm/window_manager.h"
 #include "shell/resources.h"
 #include "shell/win_main.h"
 
@@ -29,7 +30,7 @@ void Send(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons
 
 void DispatchQueued() {
   MSG msg;
-  while (qtbackend::QueuedMessageCount() > 0 && GetMessageA(&msg, nullptr, 0, 0) > 0)
+  while (!wm::QueuedMessages().empty() && GetMessageA(&msg, nullptr, 0, 0) > 0)
     DispatchMessageA(&msg);
 }
 

@@ -112,54 +112,6 @@ TEST(GdiLine, StopsBeforeItsEndPointInEveryDirectionAndIsClipped) {
   EXPECT_EQ(s.PixelsOf(kBlue), Boxes({{490, 0, 491, 400}, {0, 399, 500, 400}}));
 }
 
-// The focus markers are 4 x 8 ellipses in one colour. The exact edge differs between GDI and
-// our raster (GDI leaves the box's first and last rows empty at this size, ours reaches them);
-// what the picture needs holds for both: the blob stays inside its box, is symmetric, and
-// does not depend on the order of the corners.
-TEST(GdiEllipse, StaysInItsBoxSymmetricWhateverTheCornerOrder) {
-  for (auto [w, h] : {std::pair{4, 8}, std::pair{8, 4}, std::pair{9, 7}}) {
-    SCOPED_TRACE(testing::Message() << w << "x" << h);
-    Surface a(20, 20), b(20, 20);
-    a.Figure(Ellipse, 3, 2, 3 + w, 2 + h, kWhite, kWhite);
-    b.Figure(Ellipse, 3 + w, 2, 3, 2 + h, kWhite, kWhite);
-    const PixelSet blob = a.PixelsOf(kWhite);
-    EXPECT_EQ(b.PixelsOf(kWhite), blob);
-    ASSERT_GE(blob.size(), static_cast<std::size_t>(w * h / 2));
-    for (auto [x, y] : blob)
-      ASSERT_TRUE(x >= 3 && x < 3 + w && y >= 2 && y < 2 + h && blob.count({5 + w - x, y}) &&
-                  blob.count({x, 3 + h - y}))
-          << "outside or asymmetric at " << x << "," << y;
-  }
-}
-
-// (That every colour reads back unchanged, the golden pictures show on both platforms.)
-TEST(GdiPixels, RefuseOutsideTheSurface) {
-  Surface s(4, 4);
-  EXPECT_EQ(GetPixel(s.dc, -1, 0), CLR_INVALID);
-  EXPECT_EQ(GetPixel(s.dc, 0, 4), CLR_INVALID);
-  // A write outside changes nothing. Windows documents -1 as its result, which our raster
-  // gives; Wine reports the colour instead. The program never looks at it.
-  const COLORREF outside = SetPixel(s.dc, 4, 0, kRed);
-#ifndef _WIN32
-  EXPECT_EQ(outside, CLR_INVALID);
-#endif
-  (void)outside;
-  for (int y = 0; y < 4; ++y) EXPECT_NE(GetPixel(s.dc, 3, y), kRed);
-}
-
-#ifndef _WIN32
-// A flag byte in the COLORREF (as PALETTERGB sets) must not reach the fourth byte of a pixel.
-TEST(RasterDib, FlagBytesOfColoursStayOutOfExportedPixels) {
-  Surface s(2, 1);
-  SetPixel(s.dc, 0, 0, 0x02000000u | RGB(1, 2, 3));
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), 2, 1, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  std::vector<BYTE> row(8, 0xAA);
-  ASSERT_EQ(GetDIBits(s.dc, s.bitmap, 0, 1, row.data(), &info, DIB_RGB_COLORS), 1);
-  EXPECT_EQ(row, (std::vector<BYTE>{3, 2, 1, 0, 0, 0, 0, 0}));
-}
-#endif
-
 // Random blocks within one surface, overlapping in every direction and clipped at every edge of
 // source and destination: copied as if through a temporary; what would come from outside the
 // source or land outside the destination is left alone. Our raster takes short cuts for the

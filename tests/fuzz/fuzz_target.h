@@ -1,4 +1,5 @@
-// The entry point every fuzz target defines, called by libFuzzer or by replay_main.cpp.
+// The entry point every fuzz target defines and libFuzzer calls, declared so that the definition
+// has its prototype.
 #pragma once
 
 #include <cstddef>

@@ -1,12 +1,10 @@
-// The palette bar: where a press picks which level, its labels, and that a pick touches
-// nothing but the pressed button's colour.
+// The palette bar: where a press picks which level, and that a pick touches nothing but the
+// pressed button's colour.
 #include <gtest/gtest.h>
 
 #include "canvas/app_state.h"
-#include "canvas/drawing.h"
 #include "editor/depth_colors.h"
 #include "editor/palette_bar.h"
-#include "platform/headless/headless_text.h"
 #include "support/program_window_test.h"
 
 using namespace testing_support;
@@ -39,15 +37,6 @@ TEST_F(PaletteBarTest, PickZonesEndAtTheOutlinesAndPicksAreNoEdit) {
   AppState.MouseX = 150;
   EXPECT_EQ(PickPaletteColor(window, MouseButton::Left), 1);
   EXPECT_EQ(At(335, 40), DepthColorRef(2));
-}
-
-TEST_F(PaletteBarTest, LabelsFlankTheSwatches) {
-  DrawPaletteBar(window);
-  const auto& labels = headless::TextCalls();
-  ASSERT_EQ(labels.size(), 2u);
-  EXPECT_EQ(
-      std::tie(labels[0].text, labels[0].x, labels[0].y, labels[1].text, labels[1].x, labels[1].y),
-      std::tuple("編集色　（奥）←", 8, 38, "→（手前）", 246, 38));
 }
 
 }  // namespace

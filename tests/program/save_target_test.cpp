@@ -8,7 +8,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstring>
 #include <functional>
 
 #include "canvas/app_state.h"
@@ -34,22 +33,6 @@ extern "C" int fsync(int fd) {
   }
   static auto real = reinterpret_cast<int (*)(int)>(::dlsym(RTLD_NEXT, "fsync"));
   return real(fd);
-}
-
-// While this names a file, the next look at an open file's name first renames a new file over
-// it, as another save ending at that moment would.
-static std::string replaceOnLook;
-
-extern "C" ssize_t readlink(const char* path, char* buffer, size_t size) noexcept {
-  if (!replaceOnLook.empty() && std::strncmp(path, "/proc/self/fd/", 14) == 0) {
-    const std::string target = replaceOnLook, other = replaceOnLook + ".other";
-    replaceOnLook.clear();
-    testing_support::WriteBytes(other, {'n', 'e', 'w'});
-    ::rename(other.c_str(), target.c_str());
-  }
-  static auto real =
-      reinterpret_cast<ssize_t (*)(const char*, char*, size_t)>(::dlsym(RTLD_NEXT, "readlink"));
-  return real(path, buffer, size);
 }
 
 namespace {
@@ -237,16 +220,6 @@ TEST_F(SaveTargetTest, TemporaryFileIsNeverOpenedThroughAPlantedNameAndLeftovers
   std::sort(kept.begin(), kept.end());
   EXPECT_EQ(folder.Entries(), kept);
   EXPECT_EQ(ReadBytes(victim), kOld);
-}
-
-TEST_F(SaveTargetTest, TargetReplacedWhileTheSaveLooksAtItIsLookedAtAgainAndReplaced) {
-  const std::string path = folder / "grid.dat";
-  WriteBytes(path, kOld);
-  replaceOnLook = path;
-  EXPECT_TRUE(Save(kKinds[0], path));
-  EXPECT_TRUE(replaceOnLook.empty()) << "the save never looked at the file's name";
-  EXPECT_EQ(fs::file_size(path), kDepthDataBytes);
-  EXPECT_EQ(folder.Entries(), std::vector<std::string>{"grid.dat"});
 }
 
 TEST_F(SaveTargetTest, FailedFolderFlushCountsAsAFailedSave) {

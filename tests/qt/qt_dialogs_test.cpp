@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
@@ -58,22 +57,6 @@ void TypeAndAccept(QFileDialog* dialog, const QString& name) {
 }
 
 }  // namespace
-
-// The answer to the unsaved-data question decides whether the user's grid is dropped: Qt's
-// buttons must give it back, and read Japanese.
-TEST(MessageBox, ReturnsTheAnswerOfItsJapaneseButtons) {
-  HWND hwnd = MakeWindow();
-  AppState.DataSaved = 0;
-  for (auto answer : {QMessageBox::No, QMessageBox::Yes}) {
-    WhenModal<QMessageBox>([answer](QMessageBox* box) {
-      EXPECT_EQ(box->windowTitle(), QString("Velmora"));
-      EXPECT_EQ(box->button(QMessageBox::Yes)->text(), QString("はい(&Y)"));
-      EXPECT_EQ(box->button(QMessageBox::No)->text(), QString("いいえ(&N)"));
-      box->button(answer)->click();
-    });
-    EXPECT_EQ(ConfirmDiscard(hwnd), answer == QMessageBox::Yes);
-  }
-}
 
 // The open chooser in Japanese, its filters matching regardless of case and dots. A typed name
 // with wildcards filters the list instead of being chosen; a path whose folder is not there is

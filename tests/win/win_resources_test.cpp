@@ -37,47 +37,6 @@ TEST_F(ExeResourcesTest, StringsAreTheTables) {
   }
 }
 
-// Entry by entry: kind, text and command, popups recursively, nothing checked or greyed.
-void ExpectMenuIsTable(HMENU menu, std::span<const MenuEntryResource> table) {
-  ASSERT_EQ(GetMenuItemCount(menu), static_cast<int>(table.size()));
-  for (UINT i = 0; i < table.size(); ++i) {
-    char text[128] = {};
-    MENUITEMINFOA item{};
-    item.cbSize = sizeof item;
-    item.fMask = MIIM_FTYPE | MIIM_ID | MIIM_SUBMENU | MIIM_STRING | MIIM_STATE;
-    item.dwTypeData = text;
-    item.cch = sizeof text;
-    ASSERT_TRUE(GetMenuItemInfoA(menu, i, TRUE, &item));
-    const MenuEntryResource& e = table[i];
-    EXPECT_EQ((item.fType & MFT_SEPARATOR) != 0, e.kind == MenuEntryKind::Separator) << i;
-    if (e.kind == MenuEntryKind::Separator) continue;
-    EXPECT_STREQ(text, e.text);
-    EXPECT_EQ(item.fState, 0u) << text;
-    EXPECT_EQ(item.hSubMenu != nullptr, e.kind == MenuEntryKind::Popup) << text;
-    if (item.hSubMenu) ExpectMenuIsTable(item.hSubMenu, e.children);
-    if (e.kind == MenuEntryKind::Item) {
-      EXPECT_EQ(item.wID, e.command) << text;
-    }
-  }
-}
-
-TEST_F(ExeResourcesTest, MenuAndAcceleratorsAreTheTables) {
-  HMENU menu = LoadMenuA(module, MAKEINTRESOURCEA(IDR_MAIN));
-  ASSERT_NE(menu, nullptr);
-  ExpectMenuIsTable(menu, ProgramResources.menus[0].bar);
-  DestroyMenu(menu);
-
-  ACCEL entries[4] = {};
-  const auto& expected = ProgramResources.accelerators[0].entries;
-  ASSERT_EQ(
-      CopyAcceleratorTableA(LoadAcceleratorsA(module, MAKEINTRESOURCEA(IDR_MAIN)), entries, 4),
-      static_cast<int>(expected.size()));
-  for (std::size_t i = 0; i < expected.size(); ++i)  // flags without the end-of-table bit
-    EXPECT_EQ(std::tuple(entries[i].fVirt & ~0x80, entries[i].key, entries[i].cmd),
-              std::tuple(expected[i].fVirt, expected[i].key, expected[i].cmd))
-        << i;
-}
-
 INT_PTR CALLBACK AboutProc(HWND, UINT message, WPARAM, LPARAM) { return message == WM_INITDIALOG; }
 
 // Windows builds the About dialog from the exe's template: the table's caption, and its

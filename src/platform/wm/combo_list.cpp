@@ -1,7 +1,5 @@
 #include "platform/wm/combo_list.h"
 
-#include <cstring>
-
 namespace wm {
 namespace {
 
@@ -26,16 +24,6 @@ bool AnswerComboMessage(ComboList& list, UINT msg, WPARAM wParam, LPARAM lParam,
       break;
     case CB_GETCURSEL:
       r = list.selection;
-      break;
-    case CB_GETLBTEXTLEN:
-      if (IsEntry(list, wParam)) r = static_cast<LRESULT>(list.entries[wParam].size());
-      break;
-    case CB_GETLBTEXT:
-      if (IsEntry(list, wParam) && lParam) {
-        const std::string& text = list.entries[wParam];
-        std::memcpy(reinterpret_cast<char*>(lParam), text.c_str(), text.size() + 1);
-        r = static_cast<LRESULT>(text.size());
-      }
       break;
     default:
       return false;

@@ -15,8 +15,8 @@ struct ComboList {
 };
 
 // Answers CB_ADDSTRING (adds without selecting), CB_GETCOUNT, CB_SETCURSEL (an index past the
-// end clears the selection and gives CB_ERR), CB_GETCURSEL, CB_GETLBTEXTLEN and CB_GETLBTEXT
-// (the entry's bytes and their count). Returns false for any other message.
+// end clears the selection and gives CB_ERR) and CB_GETCURSEL. Returns false for any other
+// message.
 bool AnswerComboMessage(ComboList& list, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result);
 
 // The user picks entry `index` in the opened list. The list box reports every pick, the same

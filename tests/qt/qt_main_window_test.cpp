@@ -1,11 +1,9 @@
 // The main window on Qt, driven through its real widgets: pointer input, control clicks and picks,
-// accelerators and the menu bar.
+// and accelerators. (The menu bar is worked by the desktop session.)
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QMenu>
-#include <QMenuBar>
 #include <QMouseEvent>
 #include <QTest>
 
@@ -115,18 +113,4 @@ TEST(Input, ControlsReportClicksAndPicksAtOnceAndAcceleratorsWorkWhateverHasTheF
   EXPECT_GE(popup->geometry().top(), fieldBottomLeft.y());
   EXPECT_EQ(popup->geometry().left(), fieldBottomLeft.x());
   combo->hidePopup();
-}
-
-// A menu item queues its command: it reaches the window through the program's loop.
-TEST(MainWindow, MenuItemsSendTheirCommandsThroughTheLoop) {
-  HWND hwnd = MakeWindow();
-  auto* bar = qtbackend::FrameWidget(hwnd)->findChild<QMenuBar*>();
-  ASSERT_NE(bar, nullptr);
-  ASSERT_EQ(bar->actions().size(), 2);
-  Log.clear();
-  bar->actions().at(0)->menu()->actions().at(0)->trigger();  // ﾌｧｲﾙ > 開く
-  bar->actions().at(1)->menu()->actions().back()->trigger();  // ﾍﾙﾌﾟ > ﾊﾞｰｼﾞｮﾝ情報
-  EXPECT_TRUE(Commands().empty());
-  ASSERT_TRUE(Pump(hwnd));
-  EXPECT_EQ(Commands(), (std::vector<WPARAM>{IDM_OPEN_DATA, IDM_ABOUT}));
 }

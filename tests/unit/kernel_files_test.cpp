@@ -1,5 +1,6 @@
-// The kernel32 file functions on POSIX: what counts as a file, handles, moves and folder
-// searches.
+// The kernel32 file functions on POSIX: what counts as a file, moves and folder searches. (File
+// handles come from the same handle table as GDI's, whose stale and foreign handles
+// gdi_handles_test checks.)
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -20,32 +21,6 @@ TEST(KernelFiles, OnlyRegularFilesOpen) {
   EXPECT_EQ(Open(folder.Path().string(), GENERIC_WRITE, CREATE_ALWAYS), INVALID_HANDLE_VALUE);
   EXPECT_EQ(Open("/dev/null", GENERIC_WRITE, CREATE_ALWAYS), INVALID_HANDLE_VALUE);
   EXPECT_EQ(Open(folder / "missing", GENERIC_READ, OPEN_EXISTING), INVALID_HANDLE_VALUE);
-}
-
-TEST(KernelFiles, StaleAndForeignHandlesAreRefused) {
-  TempFolder folder;
-  const std::string path = folder / "held.tmp";
-  HANDLE writer = Open(path, GENERIC_WRITE, CREATE_NEW);
-  ASSERT_NE(writer, INVALID_HANDLE_VALUE);
-  // (That a writer holds its file against deletion, the saves' leftover cleanup relies on and
-  // save_target_test checks.)
-  EXPECT_TRUE(CloseHandle(writer));
-  EXPECT_TRUE(DeleteFileA(path.c_str()));
-  // The closed handle's slot is taken again at once: the old handle must not reach the new file.
-  HANDLE reuser = Open(path, GENERIC_WRITE, CREATE_NEW);
-  ASSERT_NE(reuser, INVALID_HANDLE_VALUE);
-
-  int local = 0;
-  char byte = 0;
-  DWORD moved = 0;
-  for (HANDLE bad : {writer, static_cast<HANDLE>(&local), INVALID_HANDLE_VALUE}) {
-    EXPECT_FALSE(CloseHandle(bad));
-    EXPECT_FALSE(ReadFile(bad, &byte, 1, &moved, nullptr));
-    EXPECT_EQ(GetLastError(), 6u);  // ERROR_INVALID_HANDLE
-    EXPECT_FALSE(WriteFile(bad, &byte, 1, &moved, nullptr));
-  }
-  EXPECT_TRUE(WriteFile(reuser, &byte, 1, &moved, nullptr));
-  EXPECT_TRUE(CloseHandle(reuser));
 }
 
 // The saves' own tests cover links, hard links, read-only files and leftover cleanup through

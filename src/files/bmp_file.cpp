@@ -79,13 +79,12 @@ int WriteBmpFile(const char* path, HBITMAP bitmap) {
   // pixel rows are captured behind room for the headers of a true-colour file (no colour
   // table), so the file is written from the capture's own block: one copy of the picture
   // fewer, and 0.7 to 1.1 MB less memory to touch for the first time.
-  constexpr std::size_t kTrueColourHeaders = kFileHeaderBytes + sizeof(BITMAPINFOHEADER);
   DibBlocks dib;
-  if (!CaptureDib(bitmap, &dib, kTrueColourHeaders)) return 0;
+  if (!CaptureDib(bitmap, &dib, kTrueColourBmpHeaderBytes)) return 0;
   std::size_t total = 0;
   const std::size_t headers = HeadersFor(dib, &total);
   if (!headers) return 0;
-  if (headers != kTrueColourHeaders) {
+  if (headers != kTrueColourBmpHeaderBytes) {
     // A colour table (8 bits or fewer): the headers do not fit the room.
     std::vector<BYTE> file;
     if (!BuildBmpFile(dib, &file)) return 0;

@@ -2,10 +2,19 @@
 // colour table and the pixel rows, bottom-up, all integers little-endian.
 #pragma once
 
+#include <cstddef>
 #include <vector>
 
 #include "files/dib_capture.h"
 #include "platform/win32.h"
+
+// The headers before the pixel rows of a true-colour file (it has no colour table), and the
+// size of the whole file that WriteBmpFile makes of a 32-bit bitmap.
+constexpr std::size_t kTrueColourBmpHeaderBytes = 14 + sizeof(BITMAPINFOHEADER);
+constexpr std::size_t TrueColourBmpFileBytes(int width, int height) {
+  return kTrueColourBmpHeaderBytes +
+         std::size_t{4} * static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+}
 
 // The whole file as bytes. Returns 1, or 0 when the blocks do not hold what their header
 // says (then *file is left empty).

@@ -237,12 +237,12 @@ TEST(Painting, MinimiseReportsZeroAndRestoreReportsTheClientSizeAndRepaints) {
   ASSERT_FALSE(sizes().empty());
   const LPARAM shown = sizes().back().second;
   Received.clear();
-  ShowWindow(hwnd, 6 /* SW_MINIMIZE */);
-  EXPECT_EQ(sizes(), (std::vector<std::pair<WPARAM, LPARAM>>{{1 /* SIZE_MINIMIZED */, 0}}));
+  ShowWindow(hwnd, SW_MINIMIZE);
+  EXPECT_EQ(sizes(), (std::vector<std::pair<WPARAM, LPARAM>>{{SIZE_MINIMIZED, 0}}));
   Received.clear();
-  ShowWindow(hwnd, 9 /* SW_RESTORE */);
+  ShowWindow(hwnd, SW_RESTORE);
   UpdateWindow(hwnd);
-  EXPECT_EQ(sizes(), (std::vector<std::pair<WPARAM, LPARAM>>{{0 /* SIZE_RESTORED */, shown}}));
+  EXPECT_EQ(sizes(), (std::vector<std::pair<WPARAM, LPARAM>>{{SIZE_RESTORED, shown}}));
   EXPECT_EQ(Count(WM_PAINT), 1);
   EXPECT_EQ(Count(WM_ERASEBKGND), 1);
   DestroyWindow(hwnd);

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "files/bmp_file.h"
 #include "input_check.h"
 #include "options.h"
 #include "output_paths.h"
@@ -96,9 +97,9 @@ int main(int argc, char** argv) {
                "that file was left as it is");
         break;
       case JobResult::NotWritten: {
-        // The file's headers (14 + 40 bytes) and 4 bytes a pixel.
         const PictureSize size = ShownPictureSize(options.large);
-        Report(DescribeWriteFailure(jobs[i].output, 54 + off_t{4} * size.width * size.height));
+        Report(DescribeWriteFailure(
+            jobs[i].output, static_cast<off_t>(TrueColourBmpFileBytes(size.width, size.height))));
         break;
       }
     }

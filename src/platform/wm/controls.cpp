@@ -12,10 +12,10 @@ namespace {
 
 bool IsButton(const Window* w) { return w && w->className == "BUTTON"; }
 
-// Check boxes and radio buttons keep a mark; push buttons and group boxes have none.
+// Check boxes keep a mark; push buttons have none (the program makes no other kind).
 bool HasMark(const Window* w) {
   const DWORD type = w->style & BS_TYPEMASK;
-  return IsButton(w) && ((type >= BS_CHECKBOX && type <= 6) || type == 9);
+  return IsButton(w) && (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX);
 }
 
 void Notify(Window* w, WORD code) {

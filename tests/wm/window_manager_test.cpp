@@ -108,6 +108,11 @@ TEST(WindowLifetime, CloseDestroysAndDestroyingAgainFromWmDestroyEndsWithOneDead
   EXPECT_EQ(EntryCount(list), 0);
   EXPECT_FALSE(DestroyWindow(hwnd));  // the handle is dead
   EXPECT_EQ(GetDlgItem(hwnd, 7), nullptr);
+  // A new window may take the old one's memory, never its handle.
+  HWND next = MakeWindow();
+  EXPECT_NE(next, hwnd);
+  EXPECT_FALSE(DestroyWindow(hwnd));
+  EXPECT_TRUE(DestroyWindow(next));
 
   // WM_CREATE refuses: no window, and no WM_DESTROY for what was never made.
   DestroysLeft = -1;

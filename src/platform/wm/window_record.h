@@ -24,6 +24,7 @@ struct View {
 };
 
 struct Window {
+  HWND handle = nullptr;  // its entry in the window table, while it is live
   WindowKind kind = WindowKind::TopLevel;
   std::string className;  // the built-in control classes in upper case
   std::string text;

@@ -5,6 +5,7 @@
 #include <new>
 
 #include "platform/backend.h"
+#include "platform/handle_table.h"
 #include "platform/wm/frame.h"
 #include "platform/wm/window_backend.h"
 #include "platform/wm/window_manager.h"
@@ -12,14 +13,22 @@
 namespace wm {
 namespace {
 
-// The live windows, in the order they were made. A window's handle is the address of its
-// record, so a handle is checked by looking it up, never by dereferencing it.
-std::vector<std::unique_ptr<Window>>& Records() {
-  static std::vector<std::unique_ptr<Window>> records;
-  return records;
+// The live windows, in the order they were made, and their handles. A handle is an entry of
+// the table, not the record's address: the handle of a destroyed window is refused even after
+// a new record has taken the old one's memory.
+struct WindowList {
+  std::vector<std::unique_ptr<Window>> records;
+  platform::HandleTable<Window, 5> handles;
+};
+WindowList& List() {
+  static WindowList list;
+  return list;
 }
+std::vector<std::unique_ptr<Window>>& Records() { return List().records; }
+std::uintptr_t Number(HWND hwnd) { return reinterpret_cast<std::uintptr_t>(hwnd); }
 
 void Remove(Window* w) {
+  List().handles.Remove(Number(w->handle));
   std::erase_if(Records(), [w](const std::unique_ptr<Window>& r) { return r.get() == w; });
 }
 
@@ -34,12 +43,8 @@ std::string UpperCase(std::string name) {
 
 }  // namespace
 
-Window* ToWindow(HWND hwnd) {
-  for (const auto& r : Records())
-    if (hwnd && ToHandle(r.get()) == hwnd) return r.get();
-  return nullptr;
-}
-HWND ToHandle(Window* window) { return reinterpret_cast<HWND>(window); }
+Window* ToWindow(HWND hwnd) { return List().handles.Find(Number(hwnd)); }
+HWND ToHandle(Window* window) { return window ? window->handle : nullptr; }
 
 // Handles, not records: the caller may destroy windows while it walks the list.
 std::vector<HWND> Windows() {
@@ -60,7 +65,10 @@ HWND TopLevelOf(HWND hwnd) {
   return w ? ToHandle(w) : nullptr;
 }
 
-void ForgetWindows() { Records().clear(); }
+void ForgetWindows() {
+  for (const auto& r : Records()) List().handles.Remove(Number(r->handle));
+  Records().clear();
+}
 
 namespace {
 
@@ -92,8 +100,10 @@ HWND CreateWindowRecord(std::unique_ptr<Window> window, int clientWidth, int cli
       raster::FillPixels(w->client.pixels.data(), w->client.pixels.size(),
                          raster::PixelFromColorref(raster::ClassBackgroundColor(w->background)));
   }
+  const HWND hwnd = reinterpret_cast<HWND>(List().handles.Add(w));
+  if (!hwnd) return nullptr;  // a million live windows
+  w->handle = hwnd;
   Records().push_back(std::move(window));
-  const HWND hwnd = ToHandle(w);
   if (!backend::PresentWindow(hwnd)) {
     Remove(w);
     return nullptr;

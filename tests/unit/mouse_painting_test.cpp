@@ -1,13 +1,17 @@
-// Painting with the mouse: the press area, the drag area, both buttons, the flags.
+// The mouse in the edit view: picking colours on the palette bar; painting: the press area, the
+// drag area, both buttons, the flags.
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <utility>
 #include <vector>
 
 #include "canvas/app_state.h"
 #include "canvas/canvas.h"
 #include "editor/cell_grid.h"
+#include "editor/depth_colors.h"
 #include "editor/mouse_painting.h"
+#include "editor/palette_bar.h"
 #include "support/program_window_test.h"
 
 using namespace testing_support;
@@ -90,6 +94,31 @@ TEST_F(MousePaintingTest, FlagsAndSavedStateFollowPressesReleasesAndTheView) {
   EXPECT_EQ(ReadCellLevel((300 - 8) / 12, (300 - 58) / 12), 0);
   HandleButtonUp(MouseButton::Left);
   EXPECT_EQ(AppState.LeftDown, 0);
+}
+
+// A press on the palette bar picks the level under it, up to the swatches' outlines, and
+// touches nothing but the pressed button's colour.
+TEST_F(MousePaintingTest, PaletteBarPickZonesEndAtTheOutlinesAndPicksAreNoEdit) {
+  const struct {
+    int x, y, level;  // level -1: the press is not taken
+  } cases[] = {
+      {109, 35, 0}, {108, 40, -1}, {123, 40, 0},  {124, 40, 1},  {139, 51, 1},  {140, 35, 2},
+      {220, 40, 7}, {235, 51, 7},  {236, 40, -1}, {150, 34, -1}, {150, 52, -1}, {335, 40, -1},
+  };
+  for (const auto& c : cases) {
+    AppState.LeftColor = AppState.RightColor = 4;
+    AppState.DataSaved = 0;
+    AppState.MouseX = c.x;
+    AppState.MouseY = c.y;
+    EXPECT_EQ(PickPaletteColor(window, MouseButton::Right), c.level >= 0) << c.x << "," << c.y;
+    EXPECT_EQ(std::tuple(AppState.RightColor, AppState.LeftColor, AppState.DataSaved),
+              std::tuple(c.level >= 0 ? c.level : 4, 4, 0))
+        << c.x << "," << c.y;
+  }
+  // A left pick shows in the left indicator at once.
+  AppState.MouseX = 150;
+  EXPECT_EQ(PickPaletteColor(window, MouseButton::Left), 1);
+  EXPECT_EQ(ClientPixel(window, 335, 40), DepthColorRef(2));
 }
 
 }  // namespace

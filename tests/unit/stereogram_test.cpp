@@ -1,12 +1,14 @@
-// The renderer beyond what the golden pictures pin: the grid and flags it leaves alone and the
-// markers in every layout.
+// The renderer beyond what the golden pictures pin: the dots' colours for the list's entry and
+// the Bright option, the grid and flags it leaves alone, and the markers in every layout.
 #include <gtest/gtest.h>
 
 #include <set>
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "canvas/drawing.h"
+#include "render/dot_palette.h"
 #include "render/stereogram.h"
 #include "render_fixture.h"
 
@@ -19,6 +21,14 @@ constexpr COLORREF kGrey = RGB(192, 192, 192);
 COLORREF At(int x, int y) { return GetPixel(AppState.Canvas, x, y); }
 int CellSize() { return AppState.LargeSize ? 15 : 12; }
 int PictureEnd() { return kArtTop + kGridRows * CellSize(); }  // first row below the picture
+
+// The distinct colours of the strip rows that the normal-size picture keeps.
+std::set<COLORREF> StripColours() {
+  std::set<COLORREF> colours;
+  for (int y = kArtTop; y < kArtTop + 360; ++y)
+    for (int x = 0; x < 80; ++x) colours.insert(GetPixel(AppState.Canvas, x, y));
+  return colours;
+}
 
 class StereogramTest : public RenderTest {};
 
@@ -67,6 +77,27 @@ TEST_F(StereogramTest, MarkersFillTheirBoxesSymmetricallyAndNothingElseIsBlack) 
           << "unmatched " << x << "," << y;
     }
   }
+}
+
+// All sixteen shades of the entry's channels occur: 15..255 in steps of 16, or 105..255 in
+// steps of 10 when bright. The renderer asks the list itself: no selection gives grey dots.
+TEST_F(StereogramTest, DotsTakeTheShadesOfTheListEntryAndBright) {
+  for (auto [selection, bright, channels] :
+       {std::tuple{5, 0, 0xFFFF00u}, {5, 1, 0xFFFF00u}, {-1, 0, 0xFFFFFFu}}) {
+    SelectDotColor(selection);
+    AppState.Bright = bright;
+    RenderStereogram(window);
+    std::set<COLORREF> ramp;
+    for (int j = 0; j < 16; ++j)
+      ramp.insert((RGB(1, 1, 1) * (255 - j * (bright ? 10 : 16))) & channels);
+    EXPECT_EQ(StripColours(), ramp) << "entry " << selection << ", bright " << bright;
+  }
+}
+
+// Black and white give grey, and so does any answer of the list outside 0..7, however large.
+TEST(DotPaletteTest, BlackWhiteAndStrayListAnswersGiveGrey) {
+  for (LRESULT grey : {LRESULT{0}, LRESULT{7}, LRESULT{8}, LRESULT{-8}, LRESULT{0x100000005}})
+    EXPECT_EQ(BuildDotPalette(grey, 1).colors[0], RGB(105, 105, 105)) << grey;
 }
 
 }  // namespace

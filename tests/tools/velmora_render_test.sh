@@ -18,7 +18,8 @@ expect_status() {  # expected, description
 # A refusal: its exit status and a single line on stderr.
 expect_error() {  # expected, description
   expect_status "$@"
-  [ "$(printf '%s\n' "$err" | wc -l)" -eq 1 ] && [ -n "$err" ] ||
+  # Counted in the file: $err has lost its trailing newlines.
+  [ "$(wc -l <"$work/stderr")" -eq 1 ] && [ -n "$err" ] ||
     fail "$2: expected one line on stderr, got: $err"
 }
 

@@ -11,7 +11,7 @@ void Surface::Resize(int w, int h) {
   h = std::max(h, 0);
   // Everything is allocated before anything changes, so that a failed allocation leaves the
   // surface as it was.
-  std::vector<std::uint32_t> next(static_cast<std::size_t>(w) * h, 0);
+  LineAlignedVector<std::uint32_t> next(static_cast<std::size_t>(w) * h, 0);
   std::vector<int> nextCleanEnds(static_cast<std::size_t>(h), w);
   std::vector<std::uint32_t> nextColors(static_cast<std::size_t>(h), 0);
   // A zero-width side has no pixel buffer at all (null data), so nothing is copied then.

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "platform/handle_table.h"
+#include "platform/raster/line_aligned.h"
 #include "platform/win32.h"
 
 namespace raster {
@@ -77,10 +78,10 @@ class Surface {
   void FillPending(int y, int begin, int end) const;
 
   // Settling changes no pixel's value, so reads settle through a const surface.
-  mutable std::vector<std::uint32_t> pixels_;  // 0x00RRGGBB, row by row from the top
-  mutable std::vector<int> cleanEnds_;         // one a row; width when nothing is pending
-  mutable int pendingRows_ = 0;                // rows whose clean end is below width
-  std::vector<std::uint32_t> pendingColors_;   // the pending colour of each row
+  mutable LineAlignedVector<std::uint32_t> pixels_;  // 0x00RRGGBB, row by row from the top
+  mutable std::vector<int> cleanEnds_;               // one a row; width when nothing is pending
+  mutable int pendingRows_ = 0;                      // rows whose clean end is below width
+  std::vector<std::uint32_t> pendingColors_;         // the pending colour of each row
 };
 
 inline std::uint32_t PixelFromColorref(COLORREF c) {

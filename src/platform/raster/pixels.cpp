@@ -108,16 +108,12 @@ BOOL WINAPI BitBlt(HDC dest, int x, int y, int width, int height, HDC source, in
 
   // Pending fills under the source block are settled before the destination's, which may
   // leave parts of the same rows pending. Bitmaps have none: the renderer's 968 copies within
-  // the Canvas skip this.
-  if (ss->HasPending())
-    for (int row = 0; row < height; ++row) ss->RowToRead(sourceY + row, sourceX + width);
-  if (ds->HasPending())
-    for (int row = 0; row < height; ++row) ds->RowToWrite(y + row, x, x + width);
+  // the Canvas pass straight on.
+  const std::uint32_t* from = ss->BlockToRead(sourceY, height, sourceX + width) + sourceX;
+  std::uint32_t* to = ds->BlockToWrite(y, height, x, x + width) + x;
 
   // Row by row from the block's top, or from its bottom up when it overlaps itself lower down.
   std::ptrdiff_t toStep = ds->width, fromStep = ss->width;
-  std::uint32_t* to = ds->RowToWrite(y, x, x + width) + x;
-  const std::uint32_t* from = ss->RowToRead(sourceY, sourceX + width) + sourceX;
   if (ss == ds && y > sourceY) {
     to += (height - 1) * toStep;
     from += (height - 1) * fromStep;

@@ -59,4 +59,15 @@ void Surface::SettleForWrite(int y, int begin, int end) {
   pendingRows_ -= end == width;
 }
 
+// One call per block, not per row: the window's view settles 376 rows per picture.
+void Surface::SettleBlockForRead(int top, int count, int end) const {
+  for (int y = top; y < top + count; ++y)
+    if (end > cleanEnds_[y]) SettleForRead(y, end);
+}
+
+void Surface::SettleBlockForWrite(int top, int count, int begin, int end) {
+  for (int y = top; y < top + count; ++y)
+    if (end > cleanEnds_[y]) SettleForWrite(y, begin, end);
+}
+
 }  // namespace raster

@@ -53,6 +53,16 @@ class Surface {
     if (end > cleanEnds_[y]) SettleForWrite(y, begin, end);
     return RowStart(y);
   }
+  // Rows top .. top + count - 1 as RowToRead and RowToWrite make them, for a block copy,
+  // which then steps from row to row by the width: the first row.
+  const std::uint32_t* BlockToRead(int top, int count, int end) const {
+    if (pendingRows_ > 0) SettleBlockForRead(top, count, end);
+    return RowStart(top);
+  }
+  std::uint32_t* BlockToWrite(int top, int count, int begin, int end) {
+    if (pendingRows_ > 0) SettleBlockForWrite(top, count, begin, end);
+    return RowStart(top);
+  }
   // The pixel at (x, y), which must lie inside, pending or not.
   std::uint32_t PixelAt(int x, int y) const {
     return x < cleanEnds_[y] ? RowStart(y)[x] : pendingColors_[y];
@@ -74,6 +84,8 @@ class Surface {
   }
   void SettleForRead(int y, int end) const;
   void SettleForWrite(int y, int begin, int end);
+  void SettleBlockForRead(int top, int count, int end) const;
+  void SettleBlockForWrite(int top, int count, int begin, int end);
   // Fills columns begin .. end - 1 of row y with its pending colour.
   void FillPending(int y, int begin, int end) const;
 

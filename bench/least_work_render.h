@@ -13,6 +13,8 @@
 #include <cwchar>
 #include <vector>
 
+#include "platform/raster/line_aligned.h"
+
 namespace least_work {
 
 constexpr int kWidth = 600;   // the ArtArea's columns
@@ -26,7 +28,7 @@ constexpr std::uint32_t kGrey = 0xC0C0C0;
 
 struct Inputs {
   // The EditArea's 480 x 360 pixels as 0x00RRGGBB; only the 960 cell centres are read.
-  std::vector<std::uint32_t> editArea;
+  raster::LineAlignedVector<std::uint32_t> editArea;
   std::uint32_t depthColors[8];  // level 0..7, as 0x00RRGGBB
   std::uint32_t dots[16];        // the dot palette, as 0x00RRGGBB
   std::uint32_t seed = 0;
@@ -38,8 +40,9 @@ struct Inputs {
 };
 
 struct Outputs {
-  std::vector<std::uint32_t> art;     // kWidth x kHeight
-  std::vector<std::uint32_t> client;  // clientWidth x clientHeight; rows from kViewTop written
+  // Aligned as the raster aligns its surfaces, so that neither gains from where the heap puts it.
+  raster::LineAlignedVector<std::uint32_t> art;     // kWidth x kHeight
+  raster::LineAlignedVector<std::uint32_t> client;  // clientWidth x clientHeight; from kViewTop
 };
 
 // The rows of a 4 x 8 marker, as column spans relative to its box: a pixel belongs to the

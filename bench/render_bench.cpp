@@ -20,6 +20,7 @@
 #include "editor/depth_colors.h"
 #include "least_work_render.h"
 #include "platform/clock.h"
+#include "platform/raster/line_aligned.h"
 #include "render/dot_palette.h"
 #include "render/stereogram.h"
 #include "support/program_window.h"
@@ -139,7 +140,7 @@ BENCHMARK(BM_LeastWork)
 // One pass over the ArtArea's bytes (600 x 466 pixels of 4 bytes).
 void BM_CopyArtAreaBytes(benchmark::State& state) {
   const std::size_t bytes = static_cast<std::size_t>(kCanvasWidth) * (kCanvasHeight - kArtTop) * 4;
-  std::vector<unsigned char> from(bytes, 1), to(bytes, 0);
+  raster::LineAlignedVector<unsigned char> from(bytes, 1), to(bytes, 0);
   for (auto _ : state) {
     benchmark::DoNotOptimize(from.data());
     std::memcpy(to.data(), from.data(), bytes);

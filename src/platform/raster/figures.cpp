@@ -10,7 +10,9 @@ namespace raster {
 namespace {
 
 // Callers must clip: (x, y) lies inside the surface.
-inline void Put(Surface& s, int x, int y, std::uint32_t pixel) { s.Row(y)[x] = pixel; }
+inline void Put(Surface& s, int x, int y, std::uint32_t pixel) {
+  s.RowToWrite(y, x, x + 1)[x] = pixel;
+}
 
 inline bool Inside(const Surface& s, int x, int y) {
   return x >= 0 && y >= 0 && x < s.width && y < s.height;
@@ -20,7 +22,7 @@ void FillSpan(Surface& s, int y, int x0, int x1, std::uint32_t pixel) {
   if (y < 0 || y >= s.height) return;
   x0 = std::max(x0, 0);
   x1 = std::min(x1, s.width);
-  if (x0 < x1) FillPixels(s.Row(y) + x0, static_cast<std::size_t>(x1 - x0), pixel);
+  if (x0 < x1) FillPixels(s.RowToWrite(y, x0, x1) + x0, static_cast<std::size_t>(x1 - x0), pixel);
 }
 
 void Order(int& a, int& b) {
@@ -45,13 +47,18 @@ BOOL WINAPI Rectangle(HDC hdc, int left, int top, int right, int bottom) {
   const int x0 = std::max(left, 0), x1 = std::min(right, s->width);
   const int y0 = std::max(top, 0), y1 = std::min(bottom, s->height);
   if (x0 >= x1 || y0 >= y1) return TRUE;
-  if (ring == fill && x0 == 0 && x1 == s->width) {
-    // Whole rows lie one after the other: one fill for all (the renderer's grey).
-    FillPixels(s->Row(y0), static_cast<std::size_t>(y1 - y0) * s->width, fill);
+  if (ring == fill && x0 == 0 && x1 == s->width && dc->kind != DcKind::Memory) {
+    // Whole rows of a window (the picture view's grey): left pending, mostly to be overwritten.
+    s->FillRows(y0, y1, fill);
+  } else if (ring == fill && x0 == 0 && x1 == s->width) {
+    // Whole rows of a bitmap (the Canvas's grey) are filled at once, one fill for all: SetPixel
+    // writes bitmaps without looking for pending fills, since a look there would cost the
+    // renderer's 36,000 calls more than the fill.
+    FillPixels(s->Pixels() + static_cast<std::size_t>(y0) * s->width,
+               static_cast<std::size_t>(y1 - y0) * s->width, fill);
   } else if (ring == fill) {
     // One colour: every filled rectangle the program draws, a row at a time.
-    for (int y = y0; y < y1; ++y)
-      FillPixels(s->Row(y) + x0, static_cast<std::size_t>(x1 - x0), fill);
+    for (int y = y0; y < y1; ++y) FillSpan(*s, y, x0, x1, fill);
   } else {
     for (int y = y0; y < y1; ++y) {
       if (y == top || y == bottom - 1) {

@@ -1,5 +1,4 @@
 // GDI objects and device contexts: creation, selection, deletion and the stock objects.
-#include <cstring>
 #include <initializer_list>
 
 #include "platform/raster/surface.h"
@@ -76,7 +75,7 @@ T* Registered(T* object) {
 // Copies the selected bitmap's pixels and size into the context, for SetPixel and GetPixel.
 void TakeBitmapBits(DeviceContext* dc) {
   Surface& s = dc->bitmap->surface;
-  dc->bits = s.pixels.data();
+  dc->bits = s.Pixels();
   dc->bitsWidth = static_cast<std::size_t>(s.width);
   dc->bitsHeight = static_cast<std::size_t>(s.height);
 }
@@ -99,20 +98,6 @@ void CountSelections(const DeviceContext& dc, int delta) {
 }
 
 }  // namespace
-
-void Surface::Resize(int w, int h) {
-  w = w < 0 ? 0 : w;
-  h = h < 0 ? 0 : h;
-  std::vector<std::uint32_t> next(static_cast<std::size_t>(w) * h, 0);
-  // A zero-width side has no pixel buffer at all (null data), so nothing is copied then.
-  const int kept = w < width ? w : width;
-  for (int y = 0; kept > 0 && y < h && y < height; ++y)
-    std::memcpy(next.data() + static_cast<std::size_t>(y) * w, Row(y),
-                sizeof(std::uint32_t) * kept);
-  pixels.swap(next);
-  width = w;
-  height = h;
-}
 
 Surface* TargetSurface(DeviceContext* dc) {
   switch (dc->kind) {

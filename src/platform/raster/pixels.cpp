@@ -18,7 +18,7 @@ COLORREF WINAPI GetPixel(HDC hdc, int x, int y) {
   if (!dc) return CLR_INVALID;
   Surface* s = TargetSurface(dc);
   if (!s || x < 0 || y < 0 || x >= s->width || y >= s->height) return CLR_INVALID;
-  return ColorrefFromPixel(s->Row(y)[x]);
+  return ColorrefFromPixel(s->PixelAt(x, y));
 }
 
 namespace {
@@ -28,7 +28,7 @@ namespace {
   DeviceContext* dc = ToDc(hdc);
   Surface* s = dc ? TargetSurface(dc) : nullptr;
   if (!s || x < 0 || y < 0 || x >= s->width || y >= s->height) return CLR_INVALID;
-  s->Row(y)[x] = PixelFromColorref(color);
+  s->SetPixelAt(x, y, PixelFromColorref(color));
   NoteDrawn(dc);
   return color & 0xFFFFFF;
 }
@@ -41,7 +41,8 @@ namespace {
 COLORREF WINAPI SetPixel(HDC hdc, int x, int y, COLORREF color) {
   DeviceContext* dc = ToMemoryDc(hdc);
   if (!dc) return SetPixelOnTarget(hdc, x, y, color);
-  assert(dc->bits == dc->bitmap->surface.pixels.data() && "a selected bitmap was resized");
+  assert(dc->bits == dc->bitmap->surface.Pixels() && "a selected bitmap was resized");
+  assert(!dc->bitmap->surface.HasPending() && "a bitmap was filled lazily");
   // One unsigned comparison per axis also rejects negative coordinates. Both are made, with |
   // rather than ||, so that the context's fields are read whatever the first answer: reads
   // made on every path are the ones the compiler can take out of a loop.
@@ -105,10 +106,14 @@ BOOL WINAPI BitBlt(HDC dest, int x, int y, int width, int height, HDC source, in
   height = std::min({height, ss->height - sourceY, ds->height - y});
   if (width <= 0 || height <= 0) return TRUE;
 
+  // Pending fills under the source block are settled before the destination's, which may
+  // leave parts of the same rows pending. Bitmaps have none: the renderer's 968 copies within
+  // the Canvas pass straight on.
+  const std::uint32_t* from = ss->BlockToRead(sourceY, height, sourceX + width) + sourceX;
+  std::uint32_t* to = ds->BlockToWrite(y, height, x, x + width) + x;
+
   // Row by row from the block's top, or from its bottom up when it overlaps itself lower down.
   std::ptrdiff_t toStep = ds->width, fromStep = ss->width;
-  std::uint32_t* to = ds->Row(y) + x;
-  const std::uint32_t* from = ss->Row(sourceY) + sourceX;
   if (ss == ds && y > sourceY) {
     to += (height - 1) * toStep;
     from += (height - 1) * fromStep;

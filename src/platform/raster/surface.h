@@ -11,26 +11,89 @@
 //   take a surface say when their callers must clip.
 #pragma once
 
+#include <cassert>
 #include <cstdint>
 #include <cwchar>
 #include <string>
 #include <vector>
 
 #include "platform/handle_table.h"
+#include "platform/raster/line_aligned.h"
 #include "platform/win32.h"
 
 namespace raster {
 
-struct Surface {
-  int width = 0;
+// A surface's pixels. A fill that covers whole rows of a window's client area is not written
+// at once: each row keeps how many of its leading pixels hold their own values (its clean end),
+// and the rest of the row is pending in the row's fill colour until something reads it or
+// writes only part of it. The renderer clears the picture view and then copies the picture
+// over nearly all of it; most of that fill is never written. A pending part is always the end
+// of its row, so one comparison tells whether a pixel holds its value. Every read and write of
+// pixels goes through the methods below, which settle what they touch first.
+class Surface {
+ public:
+  int width = 0;  // both set by Resize only
   int height = 0;
-  std::vector<std::uint32_t> pixels;  // 0x00RRGGBB, row by row from the top
 
   void Resize(int w, int h);  // keeps the pixels that still fit; new pixels are black
-  std::uint32_t* Row(int y) { return pixels.data() + static_cast<std::size_t>(y) * width; }
-  const std::uint32_t* Row(int y) const {
-    return pixels.data() + static_cast<std::size_t>(y) * width;
+
+  // Whether any row has a pending part: a bitmap's never has (see Rectangle).
+  bool HasPending() const { return pendingRows_ > 0; }
+  // A whole row, every pixel of it settled; the writable one may be written anywhere.
+  const std::uint32_t* Row(int y) const { return RowToRead(y, width); }
+  std::uint32_t* Row(int y) { return const_cast<std::uint32_t*>(RowToRead(y, width)); }
+  // Row y where columns 0 .. end - 1 hold their values (the rest may still be pending).
+  const std::uint32_t* RowToRead(int y, int end) const {
+    if (end > cleanEnds_[y]) SettleForRead(y, end);
+    return RowStart(y);
   }
+  // Row y for a write that covers columns begin .. end - 1, all of which the caller then
+  // writes: pending pixels left of them are filled, those right of them stay pending.
+  std::uint32_t* RowToWrite(int y, int begin, int end) {
+    if (end > cleanEnds_[y]) SettleForWrite(y, begin, end);
+    return RowStart(y);
+  }
+  // Rows top .. top + count - 1 as RowToRead and RowToWrite make them, for a block copy,
+  // which then steps from row to row by the width: the first row.
+  const std::uint32_t* BlockToRead(int top, int count, int end) const {
+    if (pendingRows_ > 0) SettleBlockForRead(top, count, end);
+    return RowStart(top);
+  }
+  std::uint32_t* BlockToWrite(int top, int count, int begin, int end) {
+    if (pendingRows_ > 0) SettleBlockForWrite(top, count, begin, end);
+    return RowStart(top);
+  }
+  // The pixel at (x, y), which must lie inside, pending or not.
+  std::uint32_t PixelAt(int x, int y) const {
+    return x < cleanEnds_[y] ? RowStart(y)[x] : pendingColors_[y];
+  }
+  // Fills rows top .. bottom - 1 (inside the surface) whole with one colour, lazily.
+  void FillRows(int top, int bottom, std::uint32_t pixel);
+  // Sets the pixel at (x, y), which must lie inside.
+  void SetPixelAt(int x, int y, std::uint32_t pixel) { RowToWrite(y, x, x + 1)[x] = pixel; }
+  // A bitmap's pixels, for the memory-context paths that write them themselves (SetPixel, a
+  // whole-row fill): a bitmap is never filled lazily, and never changes size, so they stay put.
+  std::uint32_t* Pixels() {
+    assert(!HasPending() && "raw pixels of a surface with pending fills");
+    return pixels_.data();
+  }
+
+ private:
+  std::uint32_t* RowStart(int y) const {
+    return pixels_.data() + static_cast<std::size_t>(y) * width;
+  }
+  void SettleForRead(int y, int end) const;
+  void SettleForWrite(int y, int begin, int end);
+  void SettleBlockForRead(int top, int count, int end) const;
+  void SettleBlockForWrite(int top, int count, int begin, int end);
+  // Fills columns begin .. end - 1 of row y with its pending colour.
+  void FillPending(int y, int begin, int end) const;
+
+  // Settling changes no pixel's value, so reads settle through a const surface.
+  mutable LineAlignedVector<std::uint32_t> pixels_;  // 0x00RRGGBB, row by row from the top
+  mutable std::vector<int> cleanEnds_;               // one a row; width when nothing is pending
+  mutable int pendingRows_ = 0;                      // rows whose clean end is below width
+  std::vector<std::uint32_t> pendingColors_;         // the pending colour of each row
 };
 
 inline std::uint32_t PixelFromColorref(COLORREF c) {

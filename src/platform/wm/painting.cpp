@@ -33,7 +33,7 @@ void EraseRect(Window* w, const RECT& rect) {
   const std::uint32_t pixel =
       raster::PixelFromColorref(raster::ClassBackgroundColor(w->background));
   for (int y = area.top; y < area.bottom; ++y)
-    raster::FillPixels(w->client.Row(y) + area.left,
+    raster::FillPixels(w->client.RowToWrite(y, area.left, area.right) + area.left,
                        static_cast<std::size_t>(area.right - area.left), pixel);
   backend::ClientDrawn(ToHandle(w));
 }

@@ -97,7 +97,7 @@ HWND CreateWindowRecord(std::unique_ptr<Window> window, int clientWidth, int cli
     }
     // Until the first paint, the client shows its class background.
     if (w->background)
-      raster::FillPixels(w->client.pixels.data(), w->client.pixels.size(),
+      w->client.FillRows(0, w->client.height,
                          raster::PixelFromColorref(raster::ClassBackgroundColor(w->background)));
   }
   const HWND hwnd = reinterpret_cast<HWND>(List().handles.Add(w));

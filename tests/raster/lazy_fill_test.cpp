@@ -1,0 +1,106 @@
+// A window's whole-row fills wait until something reads them or writes part of them; a
+// bitmap's are written at once. The same drawing on both must read back the same through every
+// way in: GetPixel, BitBlt with the window as source, GetDIBits of that copy, and the rows a
+// backend shows, and a window resized keeps what it showed.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "platform/raster/window_system.h"
+#include "platform/win32.h"
+
+namespace {
+
+constexpr int kW = 30, kH = 20;
+const HWND kWindow = reinterpret_cast<HWND>(0x1000);
+
+raster::Surface client;
+raster::Surface* ClientOf(HWND window) { return window == kWindow ? &client : nullptr; }
+
+struct Bitmap {
+  Bitmap() : dc(CreateCompatibleDC(nullptr)), bitmap(CreateCompatibleBitmap(dc, kW, kH)) {
+    old = SelectObject(dc, bitmap);
+  }
+  ~Bitmap() {
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+  }
+  std::vector<BYTE> Dib() const {
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), kW, -kH, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    std::vector<BYTE> bits(kW * kH * 4);
+    EXPECT_EQ(GetDIBits(dc, bitmap, 0, kH, bits.data(), &info, DIB_RGB_COLORS), kH);
+    return bits;
+  }
+  HDC dc;
+  HBITMAP bitmap;
+  HGDIOBJ old;
+};
+
+void Fill(HDC dc, int l, int t, int r, int b, COLORREF c) {
+  HGDIOBJ pen = SelectObject(dc, CreatePen(PS_SOLID, 1, c));
+  HGDIOBJ brush = SelectObject(dc, CreateSolidBrush(c));
+  Rectangle(dc, l, t, r, b);
+  DeleteObject(SelectObject(dc, brush));
+  DeleteObject(SelectObject(dc, pen));
+}
+
+// Whole-row fills, then writes that cover the start, the middle or the end of a pending part,
+// single pixels in it, figures over it, and copies within the surface that read and write it.
+void Draw(HDC dc, HDC pattern) {
+  Fill(dc, 0, 0, kW, kH, RGB(192, 192, 192));
+  BitBlt(dc, 8, 4, 10, 6, pattern, 3, 1, SRCCOPY);
+  BitBlt(dc, 0, 10, 5, 2, pattern, 0, 0, SRCCOPY);
+  BitBlt(dc, 22, 0, 8, 2, pattern, 0, 7, SRCCOPY);
+  SetPixel(dc, 20, 12, RGB(1, 2, 3));
+  SetPixel(dc, kW - 1, 13, RGB(4, 5, 6));
+  Fill(dc, -5, 14, kW + 5, 17, RGB(0, 0, 255));
+  Fill(dc, 3, 15, 7, 18, RGB(255, 0, 0));
+  Fill(dc, 0, 18, kW, kH, RGB(0, 255, 0));
+  Ellipse(dc, 20, 5, 28, 10);
+  MoveToEx(dc, 0, 19, nullptr);
+  LineTo(dc, 15, 12);
+  BitBlt(dc, 12, 16, 15, 3, dc, 0, 2, SRCCOPY);
+  BitBlt(dc, 5, 11, 20, 1, dc, 2, 11, SRCCOPY);
+}
+
+TEST(LazyFills, EveryWayOfReadingAWindowSeesWhatABitmapHolds) {
+  client.Resize(kW, kH);
+  raster::HandWindowSystem({ClientOf, nullptr, nullptr});
+  HDC window = GetDC(kWindow);
+  ASSERT_NE(window, nullptr);
+  Bitmap pattern, expected, copy;
+  for (int y = 0; y < kH; ++y)
+    for (int x = 0; x < kW; ++x) SetPixel(pattern.dc, x, y, RGB(x * 8, y * 12, 100 + x + y));
+  Draw(expected.dc, pattern.dc);
+  // Under each drawing lie other pixels, which a pending fill must hide.
+  auto redraw = [&] {
+    BitBlt(window, 0, 0, kW, kH, pattern.dc, 0, 0, SRCCOPY);
+    Draw(window, pattern.dc);
+  };
+
+  // GetPixel reads pending pixels without settling them.
+  redraw();
+  for (int y = 0; y < kH; ++y)
+    for (int x = 0; x < kW; ++x)
+      ASSERT_EQ(GetPixel(window, x, y), GetPixel(expected.dc, x, y)) << x << "," << y;
+
+  // A copy settles what it reads.
+  redraw();
+  BitBlt(copy.dc, 0, 0, kW, kH, window, 0, 0, SRCCOPY);
+  EXPECT_EQ(copy.Dib(), expected.Dib());
+
+  // What a backend shows, and what a resize keeps: rows read whole.
+  redraw();
+  client.Resize(kW + 3, kH + 2);
+  for (int y = 0; y < kH + 2; ++y)
+    for (int x = 0; x < kW + 3; ++x) {
+      const COLORREF want = x < kW && y < kH ? GetPixel(expected.dc, x, y) : 0;
+      ASSERT_EQ(client.Row(y)[x], raster::PixelFromColorref(want)) << x << "," << y;
+    }
+  ReleaseDC(kWindow, window);
+  raster::HandWindowSystem({});
+}
+
+}  // namespace

@@ -32,9 +32,6 @@ TEST(GdiHandles, SelectedPenBrushFontAndBitmapRefuseDeletionAndStayUsable) {
   // Still there: the rectangle takes the pen's ring and the brush's inside, on the bitmap.
   EXPECT_TRUE(Rectangle(dc, 0, 0, 5, 5));
   EXPECT_EQ(std::pair(GetPixel(dc, 0, 0), GetPixel(dc, 2, 2)), std::pair(kRed, kGreen));
-  LOGFONTA back{};
-  EXPECT_EQ(GetObjectA(font, sizeof back, &back), static_cast<int>(sizeof back));
-  EXPECT_EQ(back.lfHeight, 12);
 
   // Selected out, each can go, once; the second deletion of a handle finds nothing.
   EXPECT_EQ(SelectObject(dc, oldPen), pen);

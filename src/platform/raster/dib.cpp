@@ -22,12 +22,6 @@ int WINAPI GetObjectA(HGDIOBJ object, int size, LPVOID out) {
     std::memcpy(out, &info, sizeof info);
     return sizeof(BITMAP);
   }
-  if (o->kind == ObjectKind::Font) {
-    if (!out) return sizeof(LOGFONTA);
-    if (size < static_cast<int>(sizeof(LOGFONTA))) return 0;
-    std::memcpy(out, &static_cast<Font*>(o)->logfont, sizeof(LOGFONTA));
-    return sizeof(LOGFONTA);
-  }
   return 0;
 }
 

@@ -147,42 +147,4 @@ TEST(GdiBitBlt, ClipsAndCopiesOverlapsAsIfThroughATemporary) {
   }
 }
 
-// The bitmap export: rows bottom-up for a positive height, top-down for a negative one, blue,
-// green, red and a zero byte per 32-bit pixel, 4-byte padding at 24 bits; taken from a bitmap
-// that no surface holds.
-TEST(GdiDibits, RowsInBothOrdersAndBothTrueColourDepths) {
-  constexpr int kW = 3, kH = 2;
-  Surface s(kW, kH);
-  for (int y = 0; y < kH; ++y)
-    for (int x = 0; x < kW; ++x) SetPixel(s.dc, x, y, RGB(10 * x + 1, 100 + y, 200 + x + y));
-  SelectObject(s.dc, s.old);  // captured unselected, as Windows requires
-
-  HDC screen = GetDC(nullptr);
-  for (int bits : {32, 24}) {
-    for (int height : {kH, -kH}) {
-      SCOPED_TRACE(testing::Message() << bits << " bits, height " << height);
-      BITMAPINFO info{};
-      info.bmiHeader = {
-          sizeof(BITMAPINFOHEADER), kW, height, 1, static_cast<WORD>(bits), BI_RGB, 0, 0, 0, 0, 0};
-      const int stride = (kW * bits / 8 + 3) / 4 * 4;
-      std::vector<BYTE> rows(stride * kH, 0xEE);
-      ASSERT_EQ(GetDIBits(screen, s.bitmap, 0, kH, rows.data(), &info, DIB_RGB_COLORS), kH);
-      for (int row = 0; row < kH; ++row) {
-        const int y = height > 0 ? kH - 1 - row : row;
-        for (int x = 0; x < kW; ++x) {
-          const BYTE* p = rows.data() + row * stride + x * bits / 8;
-          EXPECT_EQ(p[0], 200 + x + y);
-          EXPECT_EQ(p[1], 100 + y);
-          EXPECT_EQ(p[2], 10 * x + 1);
-          if (bits == 32) {
-            EXPECT_EQ(p[3], 0);
-          }
-        }
-      }
-    }
-  }
-  ReleaseDC(nullptr, screen);
-  SelectObject(s.dc, s.bitmap);
-}
-
 }  // namespace

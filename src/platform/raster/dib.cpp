@@ -25,9 +25,9 @@ int WINAPI GetObjectA(HGDIOBJ object, int size, LPVOID out) {
   return 0;
 }
 
-// Supports the true-colour layouts, BI_RGB at 32 and 24 bits: rows bottom-up for a positive
-// biHeight, top-down for a negative one, each padded to 4 bytes. Without a pixel buffer it
-// only completes the header. The fourth byte of a 32-bit pixel is 0.
+// Supports the layout of the program's captures, BI_RGB at 32 bits: rows bottom-up for a
+// positive biHeight, top-down for a negative one. Without a pixel buffer it only completes the
+// header. The fourth byte of a pixel is 0.
 int WINAPI GetDIBits(HDC hdc, HBITMAP hbitmap, UINT startScan, UINT scanLines, LPVOID bits,
                      BITMAPINFO* info, UINT usage) {
   Bitmap* bitmap = ToBitmap(hbitmap);
@@ -42,11 +42,11 @@ int WINAPI GetDIBits(HDC hdc, HBITMAP hbitmap, UINT startScan, UINT scanLines, L
     h.biBitCount = static_cast<WORD>(bitmap->bitsPerPixel);
     h.biCompression = BI_RGB;
   }
-  if (h.biCompression != BI_RGB || (h.biBitCount != 32 && h.biBitCount != 24)) return 0;
+  if (h.biCompression != BI_RGB || h.biBitCount != 32) return 0;
   const long width = h.biWidth;
   const long height = h.biHeight < 0 ? -static_cast<long>(h.biHeight) : h.biHeight;
   if (width <= 0 || height <= 0) return 0;
-  const long stride = (width * h.biBitCount + 31) / 32 * 4;
+  const long stride = width * 4;
   // A size that biSizeImage cannot hold would be announced cut short, and the caller's buffer
   // made too small for the rows.
   if (static_cast<unsigned long long>(stride) * static_cast<unsigned long long>(height) >
@@ -64,28 +64,16 @@ int WINAPI GetDIBits(HDC hdc, HBITMAP hbitmap, UINT startScan, UINT scanLines, L
     // Scan line 0 of a bottom-up DIB is the bitmap's bottom row.
     const long y = bottomUp ? height - 1 - line : line;
     BYTE* row = out + static_cast<std::size_t>(line - startScan) * stride;
-    // Pixels of the bitmap; what lies beyond them (padding, or a header wider or taller than
-    // the bitmap) is 0.
+    // Pixels of the bitmap; what lies beyond them (a header wider or taller than the bitmap) is
+    // 0.
     const long present = y < s.height ? std::min(width, static_cast<long>(s.width)) : 0;
     const std::uint32_t* src = present ? s.Row(static_cast<int>(y)) : nullptr;
-    const long pixelBytes = h.biBitCount / 8;
-    if (pixelBytes == 4) {
-      // 0x00RRGGBB stored little-endian is already blue, green, red, 0: whole pixels at once.
-      for (long x = 0; x < present; ++x) {
-        const std::uint32_t p = src[x] & 0xFFFFFF;
-        std::memcpy(row + 4 * x, &p, 4);
-      }
-    } else {
-      for (long x = 0; x < present; ++x) {
-        const std::uint32_t p = src[x] & 0xFFFFFF;
-        BYTE* px = row + x * pixelBytes;
-        px[0] = static_cast<BYTE>(p);
-        px[1] = static_cast<BYTE>(p >> 8);
-        px[2] = static_cast<BYTE>(p >> 16);
-      }
+    // 0x00RRGGBB stored little-endian is already blue, green, red, 0: whole pixels at once.
+    for (long x = 0; x < present; ++x) {
+      const std::uint32_t p = src[x] & 0xFFFFFF;
+      std::memcpy(row + 4 * x, &p, 4);
     }
-    std::memset(row + present * pixelBytes, 0,
-                static_cast<std::size_t>(stride - present * pixelBytes));
+    std::memset(row + present * 4, 0, static_cast<std::size_t>(stride - present * 4));
     ++copied;
   }
   return copied;

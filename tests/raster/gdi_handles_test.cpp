@@ -11,48 +11,10 @@
 
 namespace {
 
-constexpr COLORREF kRed = RGB(255, 0, 0), kGreen = RGB(0, 255, 0), kBlue = RGB(0, 0, 255);
+constexpr COLORREF kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255);
 
-TEST(GdiHandles, SelectedPenBrushFontAndBitmapRefuseDeletionAndStayUsable) {
+TEST(GdiHandles, SelectedObjectsStayAndStaleForeignAndReusedHandlesAreRefusedByEveryCall) {
   const int objects = raster::LiveObjectCount(), contexts = raster::LiveContextCount();
-  HDC dc = CreateCompatibleDC(nullptr);
-  HBITMAP bitmap = CreateCompatibleBitmap(dc, 8, 8);
-  HPEN pen = CreatePen(PS_SOLID, 1, kRed);
-  HBRUSH brush = CreateSolidBrush(kGreen);
-  LOGFONTA logfont{};
-  logfont.lfHeight = 12;
-  HFONT font = CreateFontIndirectA(&logfont);
-  HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
-  HGDIOBJ oldPen = SelectObject(dc, pen);
-  HGDIOBJ oldBrush = SelectObject(dc, brush);
-  HGDIOBJ oldFont = SelectObject(dc, font);
-  for (HGDIOBJ selected : std::vector<HGDIOBJ>{bitmap, pen, brush, font})
-    EXPECT_FALSE(DeleteObject(selected));
-
-  // Still there: the rectangle takes the pen's ring and the brush's inside, on the bitmap.
-  EXPECT_TRUE(Rectangle(dc, 0, 0, 5, 5));
-  EXPECT_EQ(std::pair(GetPixel(dc, 0, 0), GetPixel(dc, 2, 2)), std::pair(kRed, kGreen));
-
-  // Selected out, each can go, once; the second deletion of a handle finds nothing.
-  EXPECT_EQ(SelectObject(dc, oldPen), pen);
-  EXPECT_EQ(SelectObject(dc, oldBrush), brush);
-  EXPECT_EQ(SelectObject(dc, oldFont), font);
-  EXPECT_EQ(SelectObject(dc, oldBitmap), bitmap);
-  for (HGDIOBJ freed : std::vector<HGDIOBJ>{bitmap, pen, brush, font}) {
-    EXPECT_TRUE(DeleteObject(freed));
-    EXPECT_FALSE(DeleteObject(freed));
-  }
-  // A context that is deleted lets go of what it held.
-  HPEN last = CreatePen(PS_SOLID, 1, kBlue);
-  SelectObject(dc, last);
-  EXPECT_TRUE(DeleteDC(dc));
-  EXPECT_FALSE(DeleteDC(dc));
-  EXPECT_TRUE(DeleteObject(last));
-  EXPECT_EQ(raster::LiveObjectCount(), objects);
-  EXPECT_EQ(raster::LiveContextCount(), contexts);
-}
-
-TEST(GdiHandles, StaleForeignAndReusedHandlesAreRefusedByEveryCall) {
   HDC dc = CreateCompatibleDC(nullptr);
   HBITMAP bitmap = CreateCompatibleBitmap(dc, 4, 4);
   SelectObject(dc, bitmap);
@@ -92,17 +54,23 @@ TEST(GdiHandles, StaleForeignAndReusedHandlesAreRefusedByEveryCall) {
     EXPECT_FALSE(DeleteDC(bad));
     EXPECT_EQ(ReleaseDC(nullptr, bad), 0);
   }
-  // The live ones work, and the refusals changed nothing.
+  // The live ones work, and the refusals changed nothing. Selected objects cannot be deleted
+  // out from under their context; a context deleted lets go of what it held.
   EXPECT_EQ(SelectObject(other, GetStockObject(WHITE_BRUSH)), GetStockObject(WHITE_BRUSH));
   EXPECT_NE(SelectObject(dc, pen), nullptr);
+  EXPECT_FALSE(DeleteObject(pen));
+  EXPECT_FALSE(DeleteObject(bitmap));
   EXPECT_TRUE(Rectangle(dc, 0, 0, 3, 3));
   EXPECT_EQ(GetPixel(dc, 0, 0), kBlue);
   EXPECT_EQ(GetPixel(dc, 3, 3), 0u);
-  SelectObject(dc, GetStockObject(BLACK_PEN));
-  EXPECT_TRUE(DeleteObject(pen));
   EXPECT_TRUE(DeleteDC(other));
   EXPECT_TRUE(DeleteDC(dc));
+  EXPECT_FALSE(DeleteDC(dc));
+  EXPECT_TRUE(DeleteObject(pen));
   EXPECT_TRUE(DeleteObject(bitmap));
+  EXPECT_FALSE(DeleteObject(bitmap));
+  EXPECT_EQ(std::pair(raster::LiveObjectCount(), raster::LiveContextCount()),
+            std::pair(objects, contexts));
 }
 
 }  // namespace

@@ -1,9 +1,13 @@
 // The program's files: the depth data file (what a save writes, a failed save that neither
-// loses the old file nor claims the grid was saved) and the picture as a bitmap
-// file and on the clipboard (header, row order, failed capture, the clipboard's copy).
+// loses the old file nor claims the grid was saved), the picture as a bitmap file and on the
+// clipboard (header, row order, failed capture, the clipboard's copy), and the extension a
+// chosen name gets.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
+
+#include <algorithm>
+#include <string>
 
 #include "canvas/app_state.h"
 #include "editor/cell_grid.h"
@@ -11,6 +15,7 @@
 #include "files/bmp_file.h"
 #include "files/clipboard_copy.h"
 #include "files/depth_data_file.h"
+#include "files/file_chooser.h"
 #include "platform/headless/headless_clipboard.h"
 #include "platform/headless/headless_file_dialogs.h"
 #include "platform/raster/surface.h"
@@ -121,6 +126,22 @@ TEST_F(ProgramFilesTest, ClipboardOwnsTheRectanglesCopyOrKeepsWhatItHeld) {
   CopyArtToClipboard(window, AppState.Canvas, 0, 360, 600, 466);
   EXPECT_EQ(headless::ClipboardBitmap(), copy);
   EXPECT_EQ(raster::LiveObjectCount(), objects);
+}
+
+// The default extension of the choosers' answers.
+std::string Extended(std::string path, std::size_t capacity = kPathBufferBytes) {
+  path.resize(std::max(capacity, path.size() + 1));
+  AddExtensionIfNoDot(path.data(), capacity, ".dat");
+  return path.c_str();
+}
+
+TEST(AddExtensionIfNoDot, ADotAnywhereInThePathKeepsItAsTyped) {
+  EXPECT_EQ(Extended("/home/ann/grid"), "/home/ann/grid.dat");
+  EXPECT_EQ(Extended("grid.txt"), "grid.txt");
+  EXPECT_EQ(Extended("/home/my.work/grid"), "/home/my.work/grid");
+  EXPECT_EQ(Extended("/home/ann/grid."), "/home/ann/grid.");
+  EXPECT_EQ(Extended("abcd", 9), "abcd.dat");
+  EXPECT_EQ(Extended("abcde", 9), "abcde") << "no room: left as it is";
 }
 
 }  // namespace

@@ -98,20 +98,6 @@ TEST(FileChooser, OpenFiltersByTypeAndTypedWildcardsAndRefusesAMissingFolder) {
   EXPECT_EQ(QString::fromUtf8(path), folder.filePath("grid"));
 }
 
-// An existing file is chosen for saving without an overwrite question: the program asks none.
-TEST(FileChooser, SaveReplacesAnExistingFileWithoutAQuestion) {
-  HWND hwnd = MakeWindow();
-  QTemporaryDir folder;
-  (void)QFile(folder.filePath("old.dat")).open(QIODevice::WriteOnly);
-  WhenModal<QFileDialog>([&](QFileDialog* d) {
-    WhenModal<QMessageBox>([](QMessageBox* box) { ADD_FAILURE() << box->text().toStdString(); });
-    TypeAndAccept(d, folder.filePath("old.dat"));
-  });
-  char path[kPathBufferBytes];
-  ASSERT_EQ(RunFileChooser(hwnd, ChooserMode::Save, kWriteDataChooser, path), 1);
-  EXPECT_EQ(QString::fromUtf8(path), folder.filePath("old.dat"));
-}
-
 // A name from an old archive, Latin-1 "gr\xfcn.dat", is not UTF-8: Qt leaves it out of its
 // lists and cannot turn it back into bytes. Chosen from the chooser's list of such names, or
 // typed as it reads, it is still that very file that the program opens and saves; a typed text

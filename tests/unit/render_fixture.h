@@ -2,28 +2,26 @@
 // dot-colour list as the control panel fills it (cyan selected), and a fixed clock.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <vector>
 
 #include "canvas/app_state.h"
 #include "canvas/canvas.h"
 #include "editor/cell_grid.h"
 #include "platform/clock.h"
-#include "support/program_window.h"
+#include "support/program_window_test.h"
 
 namespace render_testing {
 
-class RenderTest : public ::testing::Test {
+class RenderTest : public testing_support::ProgramWindowTest {
  protected:
   void SetUp() override {
-    window = testing_support::MakeProgramWindow();
+    ProgramWindowTest::SetUp();
     dotList = testing_support::AddDotColorList(window, 5);
     SetFixedCalendarSeconds(1234567);
   }
   void TearDown() override {
     UseRealCalendarClock();
-    testing_support::DestroyProgramWindow(window);
+    ProgramWindowTest::TearDown();
   }
 
   // -1 leaves nothing selected.
@@ -35,7 +33,6 @@ class RenderTest : public ::testing::Test {
     return testing_support::CanvasRows(kArtTop, kCanvasHeight - 1);
   }
 
-  HWND window = nullptr;
   HWND dotList = nullptr;
 };
 

@@ -54,10 +54,8 @@ class Folder {
 
 std::string TempRoot() {
   char buffer[MAX_PATH + 1];
-  const DWORD n = GetTempPathA(sizeof buffer, buffer);
-  std::string root(buffer, n);
-  if (!root.empty() && root.back() == '\\') root.pop_back();
-  return root;
+  const DWORD n = GetTempPathA(sizeof buffer, buffer);  // ends in a backslash
+  return std::string(buffer, n > 0 ? n - 1 : 0);
 }
 
 // Every file here holds 1200 bytes when whole.

@@ -9,17 +9,6 @@
 
 namespace {
 
-class ExeResourcesTest : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    const std::string exe = std::string(VELMORA_BUILD_DIR) + "/velmora.exe";
-    module = LoadLibraryExA(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-  }
-  void SetUp() override { ASSERT_NE(module, nullptr) << "velmora.exe not found"; }
-  static HMODULE module;
-};
-HMODULE ExeResourcesTest::module = nullptr;
-
 std::string TextOf(HWND window) {
   wchar_t wide[128] = {};
   const int length = GetWindowTextW(window, wide, 128);
@@ -32,7 +21,10 @@ INT_PTR CALLBACK AboutProc(HWND, UINT message, WPARAM, LPARAM) { return message 
 
 // Windows builds the About dialog from the exe's template: the table's caption, and its
 // controls in order, each with the table's class, identifier and text.
-TEST_F(ExeResourcesTest, AboutDialogIsBuiltWithTheTablesControlsAndTexts) {
+TEST(ExeResourcesTest, AboutDialogIsBuiltWithTheTablesControlsAndTexts) {
+  const std::string exe = std::string(VELMORA_BUILD_DIR) + "/velmora.exe";
+  HMODULE module = LoadLibraryExA(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  ASSERT_NE(module, nullptr) << "velmora.exe not found";
   HWND dialog = CreateDialogParamA(module, MAKEINTRESOURCEA(IDD_ABOUT), nullptr, AboutProc, 0);
   ASSERT_NE(dialog, nullptr);
   const DialogResource& d = ProgramResources.dialogs[0];

@@ -122,26 +122,6 @@ TEST(WindowLifetime, CloseDestroysAndDestroyingAgainFromWmDestroyEndsWithOneDead
   ASSERT_EQ(Count(WM_CREATE), 1);
   for (const MSG& m : Received) EXPECT_FALSE(DestroyWindow(m.hwnd));  // its handle is dead
   DestroysLeft = 0;
-  // Neither an unknown class nor a child without a parent makes a window.
-  EXPECT_EQ(CreateWindowExA(0, "NoSuchClass", "", WS_OVERLAPPEDWINDOW, 0, 0, 10, 10, nullptr,
-                            nullptr, GetModuleHandleA(nullptr), nullptr),
-            nullptr);
-  EXPECT_EQ(MakeChild(nullptr, "BUTTON", BS_PUSHBUTTON, 1), nullptr);
-}
-
-// The list numbers its entries in the order added, selects nothing by itself, and refuses an
-// index past its end.
-TEST(DropDownList, AddsWithoutSelectingAndRefusesAnIndexPastTheEnd) {
-  HWND hwnd = MakeWindow();
-  HWND list = MakeChild(hwnd, "COMBOBOX", CBS_DROPDOWNLIST, 7);
-  for (LRESULT i : {0, 1, 2})
-    EXPECT_EQ(SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("黒")), i);
-  EXPECT_EQ(SendMessageA(list, CB_GETCURSEL, 0, 0), CB_ERR);
-  EXPECT_EQ(SendMessageA(list, CB_SETCURSEL, 2, 0), 2);
-  EXPECT_EQ(SendMessageA(list, CB_GETCURSEL, 0, 0), 2);
-  EXPECT_EQ(SendMessageA(list, CB_SETCURSEL, 3, 0), CB_ERR);
-  EXPECT_EQ(SendMessageA(list, CB_ADDSTRING, 0, 0), 3);  // no text is still an entry
-  DestroyWindow(hwnd);
 }
 
 // A button tells its parent at once, from within the click: WM_COMMAND arrives while the

@@ -7,12 +7,26 @@
 
 using namespace raster;
 
+namespace {
+
+// The pixel at (x, y) of a memory context's bitmap, or null outside it. One unsigned comparison
+// per axis also rejects negative coordinates. Both are made, with | rather than ||, so that the
+// context's fields are read whatever the first answer: reads made on every path are the ones
+// the compiler can take out of a loop of calls on one context.
+inline std::uint32_t* BitmapPixel(const DeviceContext* dc, int x, int y) {
+  const auto column = static_cast<std::size_t>(x), row = static_cast<std::size_t>(y);
+  const std::size_t width = dc->bitsWidth;
+  if ((row >= dc->bitsHeight) | (column >= width)) return nullptr;
+  return dc->bits + row * width + column;
+}
+
+}  // namespace
+
 COLORREF WINAPI GetPixel(HDC hdc, int x, int y) {
   // A memory context as in SetPixel: the renderer reads the 960 cells of the grid per picture.
   if (DeviceContext* dc = ToMemoryDc(hdc)) {
-    const auto column = static_cast<std::size_t>(x), row = static_cast<std::size_t>(y);
-    if ((row >= dc->bitsHeight) | (column >= dc->bitsWidth)) return CLR_INVALID;
-    return ColorrefFromPixel(dc->bits[row * dc->bitsWidth + column]);
+    const std::uint32_t* pixel = BitmapPixel(dc, x, y);
+    return pixel ? ColorrefFromPixel(*pixel) : CLR_INVALID;
   }
   DeviceContext* dc = ToDc(hdc);
   if (!dc) return CLR_INVALID;
@@ -43,13 +57,9 @@ COLORREF WINAPI SetPixel(HDC hdc, int x, int y, COLORREF color) {
   if (!dc) return SetPixelOnTarget(hdc, x, y, color);
   assert(dc->bits == dc->bitmap->surface.Pixels() && "a selected bitmap was resized");
   assert(!dc->bitmap->surface.HasPending() && "a bitmap was filled lazily");
-  // One unsigned comparison per axis also rejects negative coordinates. Both are made, with |
-  // rather than ||, so that the context's fields are read whatever the first answer: reads
-  // made on every path are the ones the compiler can take out of a loop.
-  const auto column = static_cast<std::size_t>(x), row = static_cast<std::size_t>(y);
-  const std::size_t width = dc->bitsWidth;
-  if ((row >= dc->bitsHeight) | (column >= width)) return CLR_INVALID;
-  dc->bits[row * width + column] = PixelFromColorref(color);
+  std::uint32_t* pixel = BitmapPixel(dc, x, y);
+  if (!pixel) return CLR_INVALID;
+  *pixel = PixelFromColorref(color);
   return color & 0xFFFFFF;
 }
 

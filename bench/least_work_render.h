@@ -5,6 +5,11 @@
 // order, the grey rows under the picture, the markers, and in the window the grey around the
 // shown block and one copy of that block. The renderer's benchmark checks once per run that
 // both leave the same pixels, so the floor cannot drift away from the picture.
+//
+// Beside it, the same pixels made the way the renderer's calls make them, each call whole and
+// in turn, straight on the buffers (RenderInCallOrder): the ArtArea filled grey first, the
+// strip drawn, then repeated seven times, block by block. Between the two floors lies what the
+// renderer's order of calls costs; between the second and the renderer, what the calls cost.
 #pragma once
 
 #include <algorithm>
@@ -143,28 +148,10 @@ inline void MoveBlocks(const Inputs& in, std::uint32_t* art) {
   }
 }
 
-inline void Render(const Inputs& in, const MarkerSpans& marker, Outputs& out) {
-  std::uint32_t* art = out.art.data();
+// Grey under the picture, then the two markers.
+inline void DrawGreyBelowAndMarkers(const Inputs& in, const MarkerSpans& marker,
+                                    std::uint32_t* art) {
   const int cell = in.large ? 15 : 12;
-
-  // The strip, row by row, each row repeated across the width while it is still in cache.
-  StripDraws draws(in.seed);
-  std::uint32_t index[kStripWidth];
-  for (int y = 0; y < kStripHeight; ++y) {
-    std::uint32_t* row = art + y * kWidth;
-    draws.Next(index);
-    for (int x = 0; x < kStripWidth; ++x) row[x] = in.dots[index[x]];
-    std::memcpy(row + 80, row, 80 * 4);
-    std::memcpy(row + 160, row, 160 * 4);
-    std::memcpy(row + 320, row, 280 * 4);
-  }
-
-  if (in.large)
-    MoveBlocks<15>(in, art);
-  else
-    MoveBlocks<12>(in, art);
-
-  // Grey under the picture, then the two markers.
   Fill(art + 30 * cell * kWidth, static_cast<std::size_t>(kHeight - 30 * cell) * kWidth, kGrey);
   const int top =
       (in.large ? (in.markersInside ? 581 : 814) : (in.markersInside ? 536 : 724)) - 360;
@@ -174,9 +161,12 @@ inline void Render(const Inputs& in, const MarkerSpans& marker, Outputs& out) {
     for (int box : {left, left + 76})
       std::fill(row + box + marker.first[y], row + box + marker.end[y], 0u);
   }
+}
 
-  // The window: grey where the shown block does not land, then the block.
+// The window: grey where the shown block does not land, then the block.
+inline void ShowInWindow(const Inputs& in, Outputs& out) {
   if (!in.window) return;
+  const std::uint32_t* art = out.art.data();
   const int cw = in.clientWidth, ch = in.clientHeight;
   std::uint32_t* client = out.client.data();
   const int shownW = std::min(in.large ? 600 : 480, cw - kViewX);
@@ -189,6 +179,57 @@ inline void Render(const Inputs& in, const MarkerSpans& marker, Outputs& out) {
     Fill(row + kViewX + shownW, static_cast<std::size_t>(cw - kViewX - shownW), kGrey);
   }
   Fill(client + shownBottom * cw, static_cast<std::size_t>(ch - shownBottom) * cw, kGrey);
+}
+
+inline void MoveBlocksOfSize(const Inputs& in, std::uint32_t* art) {
+  if (in.large)
+    MoveBlocks<15>(in, art);
+  else
+    MoveBlocks<12>(in, art);
+}
+
+inline void Render(const Inputs& in, const MarkerSpans& marker, Outputs& out) {
+  std::uint32_t* art = out.art.data();
+  // The strip, row by row, each row repeated across the width while it is still in cache.
+  StripDraws draws(in.seed);
+  std::uint32_t index[kStripWidth];
+  for (int y = 0; y < kStripHeight; ++y) {
+    std::uint32_t* row = art + y * kWidth;
+    draws.Next(index);
+    for (int x = 0; x < kStripWidth; ++x) row[x] = in.dots[index[x]];
+    std::memcpy(row + 80, row, 80 * 4);
+    std::memcpy(row + 160, row, 160 * 4);
+    std::memcpy(row + 320, row, 280 * 4);
+  }
+  MoveBlocksOfSize(in, art);
+  DrawGreyBelowAndMarkers(in, marker, art);
+  ShowInWindow(in, out);
+}
+
+// The renderer's Canvas calls, each done whole before the next: the grey over the whole
+// ArtArea, the 36,000 single pixels of the strip, the seven copies of the 80 x 450 strip, the
+// blocks, the grey below, the markers. The window as above: how the renderer's raster clears
+// it is its own business, and it writes no pixel there twice either.
+inline void RenderInCallOrder(const Inputs& in, const MarkerSpans& marker, Outputs& out) {
+  std::uint32_t* art = out.art.data();
+  Fill(art, static_cast<std::size_t>(kWidth) * kHeight, kGrey);
+  StripDraws draws(in.seed);
+  std::uint32_t index[kStripWidth];
+  for (int y = 0; y < kStripHeight; ++y) {
+    std::uint32_t* row = art + y * kWidth;
+    draws.Next(index);
+    for (int x = 0; x < kStripWidth; ++x) row[x] = in.dots[index[x]];
+  }
+  for (int n = 1; n * kStripWidth < kWidth; ++n) {
+    const std::size_t bytes = 4 * std::min(kStripWidth, kWidth - n * kStripWidth);
+    for (int y = 0; y < kStripHeight; ++y) {
+      std::uint32_t* row = art + y * kWidth;
+      std::memcpy(row + n * kStripWidth, row, bytes);
+    }
+  }
+  MoveBlocksOfSize(in, art);
+  DrawGreyBelowAndMarkers(in, marker, art);
+  ShowInWindow(in, out);
 }
 
 }  // namespace least_work

@@ -1,10 +1,11 @@
-// The renderer's run time in both sizes, against two floors: the least work that leaves the
-// same pixels (least_work_render.h) and one memcpy of the ArtArea's bytes. Set-up (headless
+// The renderer's run time in both sizes, against three floors: the least work that leaves the
+// same pixels, the same pixels made by the renderer's calls in the renderer's order straight on
+// memory (both in least_work_render.h), and one memcpy of the ArtArea's bytes. Set-up (headless
 // window, Canvas, painted grid, dot list, fixed clock) happens once; each iteration is one whole
 // RenderStereogram, window clear and show included. Before anything is timed, the renderer and
-// the least-work reference are run on the same input and must leave the same pixels, in the
-// Canvas and in the window; the run stops otherwise. At the end both ratios are printed, from
-// the medians when the run has repetitions.
+// both references are run on the same input and must leave the same pixels, in the Canvas and
+// in the window; the run stops otherwise. At the end the ratios are printed, from the medians
+// when the run has repetitions.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -12,6 +13,7 @@
 #include <cstring>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "canvas/app_state.h"
@@ -72,35 +74,39 @@ least_work::Outputs ReferenceOutputs(const least_work::Inputs& in) {
   return out;
 }
 
-// Both sizes: the renderer and the reference must leave the same ArtArea and the same window
+// Both sizes: the renderer and both references must leave the same ArtArea and the same window
 // below the control rows.
-bool ReferenceMatchesRenderer() {
+bool ReferencesMatchRenderer() {
   HWND window = ProgramWindow();
   for (bool large : {false, true}) {
     AppState.LargeSize = large;
     RenderStereogram(window);
     const least_work::Inputs in = ReferenceInputs(large, true);
-    least_work::Outputs out = ReferenceOutputs(in);
-    least_work::Render(in, least_work::MakeMarkerSpans(), out);
-    HDC client = GetDC(window);
-    auto differs = [&](const char* where, int x, int y, COLORREF got, std::uint32_t floor) {
-      if (PixelOf(got) == floor) return false;
-      std::fprintf(stderr,
-                   "%s size: the least-work reference differs from the renderer at %s "
-                   "(%d, %d): renderer %06x, reference %06x\n",
-                   large ? "large" : "normal", where, x, y, PixelOf(got), floor);
-      return true;
-    };
-    bool same = true;
-    for (int y = 0; same && y < least_work::kHeight; ++y)
-      for (int x = 0; same && x < least_work::kWidth; ++x)
-        same = !differs("Canvas", x, y + kArtTop, GetPixel(AppState.Canvas, x, y + kArtTop),
-                        out.art[y * least_work::kWidth + x]);
-    for (int y = least_work::kViewTop; same && y < in.clientHeight; ++y)
-      for (int x = 0; same && x < in.clientWidth; ++x)
-        same = !differs("client", x, y, GetPixel(client, x, y), out.client[y * in.clientWidth + x]);
-    ReleaseDC(window, client);
-    if (!same) return false;
+    for (auto [name, render] : {std::pair{"least-work", &least_work::Render},
+                                std::pair{"call-order", &least_work::RenderInCallOrder}}) {
+      least_work::Outputs out = ReferenceOutputs(in);
+      render(in, least_work::MakeMarkerSpans(), out);
+      HDC client = GetDC(window);
+      auto differs = [&](const char* where, int x, int y, COLORREF got, std::uint32_t floor) {
+        if (PixelOf(got) == floor) return false;
+        std::fprintf(stderr,
+                     "%s size: the %s reference differs from the renderer at %s (%d, %d): "
+                     "renderer %06x, reference %06x\n",
+                     large ? "large" : "normal", name, where, x, y, PixelOf(got), floor);
+        return true;
+      };
+      bool same = true;
+      for (int y = 0; same && y < least_work::kHeight; ++y)
+        for (int x = 0; same && x < least_work::kWidth; ++x)
+          same = !differs("Canvas", x, y + kArtTop, GetPixel(AppState.Canvas, x, y + kArtTop),
+                          out.art[y * least_work::kWidth + x]);
+      for (int y = least_work::kViewTop; same && y < in.clientHeight; ++y)
+        for (int x = 0; same && x < in.clientWidth; ++x)
+          same = !differs("client", x, y, GetPixel(client, x, y),
+                          out.client[y * in.clientWidth + x]);
+      ReleaseDC(window, client);
+      if (!same) return false;
+    }
   }
   return true;
 }
@@ -137,6 +143,21 @@ BENCHMARK(BM_LeastWork)
     ->Args({1, 0})
     ->Unit(benchmark::kMicrosecond);
 
+// The renderer's calls done straight on memory, window included. Argument: size.
+void BM_CallOrder(benchmark::State& state) {
+  const least_work::Inputs in = ReferenceInputs(state.range(0) != 0, true);
+  least_work::Outputs out = ReferenceOutputs(in);
+  const least_work::MarkerSpans marker = least_work::MakeMarkerSpans();
+  for (auto _ : state) {
+    least_work::RenderInCallOrder(in, marker, out);
+    benchmark::DoNotOptimize(out.art.data());
+    benchmark::DoNotOptimize(out.client.data());
+    benchmark::ClobberMemory();
+  }
+  state.SetLabel(state.range(0) ? "large" : "normal");
+}
+BENCHMARK(BM_CallOrder)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
 // One pass over the ArtArea's bytes (600 x 466 pixels of 4 bytes).
 void BM_CopyArtAreaBytes(benchmark::State& state) {
   const std::size_t bytes = static_cast<std::size_t>(kCanvasWidth) * (kCanvasHeight - kArtTop) * 4;
@@ -171,11 +192,18 @@ class RatioReporter : public benchmark::ConsoleReporter {
     for (const char* size : {"0", "1"}) {
       const auto render = cpu_.find(std::string("BM_RenderStereogram/") + size);
       const auto floor = cpu_.find(std::string("BM_LeastWork/") + size + "/1");
+      const auto calls = cpu_.find(std::string("BM_CallOrder/") + size);
       if (render == cpu_.end()) continue;
       std::printf("render %s:", *size == '1' ? "large " : "normal");
       if (floor != cpu_.end())
         std::printf(" %.2fx the least work (%.1f / %.1f us)", render->second / floor->second,
                     render->second, floor->second);
+      if (calls != cpu_.end())
+        std::printf(", %.2fx its calls straight on memory (%.1f us", render->second / calls->second,
+                    calls->second);
+      if (calls != cpu_.end() && floor != cpu_.end())
+        std::printf(", %.2fx the least work", calls->second / floor->second);
+      if (calls != cpu_.end()) std::printf(")");
       if (copy != cpu_.end())
         std::printf(", %.2fx memcpy of the ArtArea (%.1f us)", render->second / copy->second,
                     copy->second);
@@ -193,7 +221,7 @@ class RatioReporter : public benchmark::ConsoleReporter {
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  if (!ReferenceMatchesRenderer()) return 1;
+  if (!ReferencesMatchRenderer()) return 1;
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   reporter.PrintRatios();

@@ -102,8 +102,8 @@ bool ReferencesMatchRenderer() {
                           out.art[y * least_work::kWidth + x]);
       for (int y = least_work::kViewTop; same && y < in.clientHeight; ++y)
         for (int x = 0; same && x < in.clientWidth; ++x)
-          same = !differs("client", x, y, GetPixel(client, x, y),
-                          out.client[y * in.clientWidth + x]);
+          same =
+              !differs("client", x, y, GetPixel(client, x, y), out.client[y * in.clientWidth + x]);
       ReleaseDC(window, client);
       if (!same) return false;
     }

@@ -112,6 +112,27 @@ TEST(GdiLine, StopsBeforeItsEndPointInEveryDirectionAndIsClipped) {
   EXPECT_EQ(s.PixelsOf(kBlue), Boxes({{490, 0, 491, 400}, {0, 399, 500, 400}}));
 }
 
+// Single pixels past every edge and corner are refused and land nowhere: a missed row or column
+// check would write the next row's first pixel, or outside the bitmap's memory.
+TEST(GdiPixels, OutsideTheBitmapAreRefusedAndChangeNothing) {
+  Surface s(7, 5);
+  for (auto [x, y] : {std::pair{-1, 0},
+                      {0, -1},
+                      {7, 0},
+                      {0, 5},
+                      {7, 4},
+                      {6, 5},
+                      {-1, -1},
+                      {1 << 30, 1},
+                      {1, 1 << 30}}) {
+    SetPixel(s.dc, x, y, kRed);
+    EXPECT_EQ(GetPixel(s.dc, x, y), CLR_INVALID) << x << "," << y;
+  }
+  EXPECT_TRUE(s.PixelsOf(kRed).empty());
+  SetPixel(s.dc, 6, 4, kRed);
+  EXPECT_EQ(s.PixelsOf(kRed), Boxes({{6, 4, 7, 5}}));
+}
+
 // Random blocks within one surface, overlapping in every direction and clipped at every edge of
 // source and destination: copied as if through a temporary; what would come from outside the
 // source or land outside the destination is left alone. Our raster takes short cuts for the

@@ -9,24 +9,22 @@ using namespace raster;
 
 namespace {
 
-// The pixel at (x, y) of a memory context's bitmap, or null outside it. One unsigned comparison
-// per axis also rejects negative coordinates. Both are made, with | rather than ||, so that the
-// context's fields are read whatever the first answer: reads made on every path are the ones
-// the compiler can take out of a loop of calls on one context.
-inline std::uint32_t* BitmapPixel(const DeviceContext* dc, int x, int y) {
-  const auto column = static_cast<std::size_t>(x), row = static_cast<std::size_t>(y);
-  const std::size_t width = dc->bitsWidth;
-  if ((row >= dc->bitsHeight) | (column >= width)) return nullptr;
-  return dc->bits + row * width + column;
+// How many columns row y of a memory context's bitmap has: the width, or none for a row outside
+// the bitmap, so that one unsigned comparison of the column checks both axes and also rejects
+// negative coordinates. It is worked out without a branch from fields read on every path: in a
+// loop of calls along one row the compiler makes it once, and each pixel costs one comparison.
+inline std::size_t ColumnsOfRow(const DeviceContext* dc, std::size_t row) {
+  return dc->bitsWidth & (0 - static_cast<std::size_t>(row < dc->bitsHeight));
 }
 
 }  // namespace
 
 COLORREF WINAPI GetPixel(HDC hdc, int x, int y) {
   // A memory context as in SetPixel: the renderer reads the 960 cells of the grid per picture.
-  if (DeviceContext* dc = ToMemoryDc(hdc)) {
-    const std::uint32_t* pixel = BitmapPixel(dc, x, y);
-    return pixel ? ColorrefFromPixel(*pixel) : CLR_INVALID;
+  if (const DeviceContext* dc = ToMemoryDc(hdc)) {
+    const auto column = static_cast<std::size_t>(x), row = static_cast<std::size_t>(y);
+    if (column >= ColumnsOfRow(dc, row)) return CLR_INVALID;
+    return ColorrefFromPixel(dc->bits[row * dc->bitsWidth + column]);
   }
   DeviceContext* dc = ToDc(hdc);
   if (!dc) return CLR_INVALID;
@@ -57,9 +55,9 @@ COLORREF WINAPI SetPixel(HDC hdc, int x, int y, COLORREF color) {
   if (!dc) return SetPixelOnTarget(hdc, x, y, color);
   assert(dc->bits == dc->bitmap->surface.Pixels() && "a selected bitmap was resized");
   assert(!dc->bitmap->surface.HasPending() && "a bitmap was filled lazily");
-  std::uint32_t* pixel = BitmapPixel(dc, x, y);
-  if (!pixel) return CLR_INVALID;
-  *pixel = PixelFromColorref(color);
+  const auto column = static_cast<std::size_t>(x), row = static_cast<std::size_t>(y);
+  if (column >= ColumnsOfRow(dc, row)) return CLR_INVALID;
+  dc->bits[row * dc->bitsWidth + column] = PixelFromColorref(color);
   return color & 0xFFFFFF;
 }
 

@@ -188,19 +188,27 @@ inline void MoveBlocksOfSize(const Inputs& in, std::uint32_t* art) {
     MoveBlocks<12>(in, art);
 }
 
-inline void Render(const Inputs& in, const MarkerSpans& marker, Outputs& out) {
-  std::uint32_t* art = out.art.data();
-  // The strip, row by row, each row repeated across the width while it is still in cache.
+// The strip's 80 x 450 dots, row by row, handing each row to then as soon as it is drawn.
+template <typename Then>
+inline void DrawStrip(const Inputs& in, std::uint32_t* art, Then then) {
   StripDraws draws(in.seed);
   std::uint32_t index[kStripWidth];
   for (int y = 0; y < kStripHeight; ++y) {
     std::uint32_t* row = art + y * kWidth;
     draws.Next(index);
     for (int x = 0; x < kStripWidth; ++x) row[x] = in.dots[index[x]];
+    then(row);
+  }
+}
+
+inline void Render(const Inputs& in, const MarkerSpans& marker, Outputs& out) {
+  std::uint32_t* art = out.art.data();
+  // Each row of the strip repeated across the width while it is still in cache.
+  DrawStrip(in, art, [](std::uint32_t* row) {
     std::memcpy(row + 80, row, 80 * 4);
     std::memcpy(row + 160, row, 160 * 4);
     std::memcpy(row + 320, row, 280 * 4);
-  }
+  });
   MoveBlocksOfSize(in, art);
   DrawGreyBelowAndMarkers(in, marker, art);
   ShowInWindow(in, out);
@@ -213,13 +221,7 @@ inline void Render(const Inputs& in, const MarkerSpans& marker, Outputs& out) {
 inline void RenderInCallOrder(const Inputs& in, const MarkerSpans& marker, Outputs& out) {
   std::uint32_t* art = out.art.data();
   Fill(art, static_cast<std::size_t>(kWidth) * kHeight, kGrey);
-  StripDraws draws(in.seed);
-  std::uint32_t index[kStripWidth];
-  for (int y = 0; y < kStripHeight; ++y) {
-    std::uint32_t* row = art + y * kWidth;
-    draws.Next(index);
-    for (int x = 0; x < kStripWidth; ++x) row[x] = in.dots[index[x]];
-  }
+  DrawStrip(in, art, [](std::uint32_t*) {});
   for (int n = 1; n * kStripWidth < kWidth; ++n) {
     const std::size_t bytes = 4 * std::min(kStripWidth, kWidth - n * kStripWidth);
     for (int y = 0; y < kStripHeight; ++y) {

@@ -122,19 +122,26 @@ void BM_RenderStereogram(benchmark::State& state) {
 }
 BENCHMARK(BM_RenderStereogram)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
-// Arguments: size (0 normal, 1 large), and whether the window's grey and show are included.
-void BM_LeastWork(benchmark::State& state) {
-  const least_work::Inputs in = ReferenceInputs(state.range(0) != 0, state.range(1) != 0);
+using ReferenceRender = void (*)(const least_work::Inputs&, const least_work::MarkerSpans&,
+                                 least_work::Outputs&);
+
+void TimeReference(benchmark::State& state, ReferenceRender render, bool window) {
+  const least_work::Inputs in = ReferenceInputs(state.range(0) != 0, window);
   least_work::Outputs out = ReferenceOutputs(in);
   const least_work::MarkerSpans marker = least_work::MakeMarkerSpans();
   for (auto _ : state) {
-    least_work::Render(in, marker, out);
+    render(in, marker, out);
     benchmark::DoNotOptimize(out.art.data());
     benchmark::DoNotOptimize(out.client.data());
     benchmark::ClobberMemory();
   }
   state.SetLabel(std::string(state.range(0) ? "large" : "normal") +
-                 (state.range(1) ? "" : ", ArtArea only"));
+                 (window ? "" : ", ArtArea only"));
+}
+
+// Arguments: size (0 normal, 1 large), and whether the window's grey and show are included.
+void BM_LeastWork(benchmark::State& state) {
+  TimeReference(state, least_work::Render, state.range(1) != 0);
 }
 BENCHMARK(BM_LeastWork)
     ->Args({0, 1})
@@ -145,16 +152,7 @@ BENCHMARK(BM_LeastWork)
 
 // The renderer's calls done straight on memory, window included. Argument: size.
 void BM_CallOrder(benchmark::State& state) {
-  const least_work::Inputs in = ReferenceInputs(state.range(0) != 0, true);
-  least_work::Outputs out = ReferenceOutputs(in);
-  const least_work::MarkerSpans marker = least_work::MakeMarkerSpans();
-  for (auto _ : state) {
-    least_work::RenderInCallOrder(in, marker, out);
-    benchmark::DoNotOptimize(out.art.data());
-    benchmark::DoNotOptimize(out.client.data());
-    benchmark::ClobberMemory();
-  }
-  state.SetLabel(state.range(0) ? "large" : "normal");
+  TimeReference(state, least_work::RenderInCallOrder, true);
 }
 BENCHMARK(BM_CallOrder)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 

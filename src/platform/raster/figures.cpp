@@ -47,15 +47,18 @@ BOOL WINAPI Rectangle(HDC hdc, int left, int top, int right, int bottom) {
   const int x0 = std::max(left, 0), x1 = std::min(right, s->width);
   const int y0 = std::max(top, 0), y1 = std::min(bottom, s->height);
   if (x0 >= x1 || y0 >= y1) return TRUE;
-  if (ring == fill && x0 == 0 && x1 == s->width && dc->kind != DcKind::Memory) {
-    // Whole rows of a window (the picture view's grey): left pending, mostly to be overwritten.
-    s->FillRows(y0, y1, fill);
-  } else if (ring == fill && x0 == 0 && x1 == s->width) {
-    // Whole rows of a bitmap (the Canvas's grey) are filled at once, one fill for all: SetPixel
-    // writes bitmaps without looking for pending fills, since a look there would cost the
-    // renderer's 36,000 calls more than the fill.
-    FillPixels(s->Pixels() + static_cast<std::size_t>(y0) * s->width,
-               static_cast<std::size_t>(y1 - y0) * s->width, fill);
+  if (ring == fill && x0 == 0 && x1 == s->width) {
+    if (dc->kind != DcKind::Memory) {
+      // Whole rows of a window (the picture view's grey): left pending, mostly to be
+      // overwritten.
+      s->FillRows(y0, y1, fill);
+    } else {
+      // Whole rows of a bitmap (the Canvas's grey) are filled at once, one fill for all:
+      // SetPixel writes bitmaps without looking for pending fills, since a look there would
+      // cost the renderer's 36,000 calls more than the fill.
+      FillPixels(s->Pixels() + static_cast<std::size_t>(y0) * s->width,
+                 static_cast<std::size_t>(y1 - y0) * s->width, fill);
+    }
   } else if (ring == fill) {
     // One colour: every filled rectangle the program draws, a row at a time.
     for (int y = y0; y < y1; ++y) FillSpan(*s, y, x0, x1, fill);

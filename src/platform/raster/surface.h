@@ -159,10 +159,10 @@ struct DeviceContext {
   DcKind kind = DcKind::Memory;
   HWND window = nullptr;     // for window contexts
   Bitmap* bitmap = nullptr;  // for memory contexts
-  // The selected bitmap's pixels and size again, for SetPixel, set with every selection. As
-  // pointer and std::size_t they are types that a pixel write (std::uint32_t) cannot change,
-  // whereas an int it might, as far as the compiler knows: in a loop of SetPixel calls on one
-  // context the compiler reads these once instead of after every pixel.
+  // The selected bitmap's pixels and size again, for SetPixel and GetPixel, set with every
+  // selection. As pointer and std::size_t they are types that a pixel write (std::uint32_t)
+  // cannot change, whereas an int it might, as far as the compiler knows: in a loop of SetPixel
+  // calls on one context the compiler reads these once instead of after every pixel.
   std::uint32_t* bits = nullptr;
   std::size_t bitsWidth = 0;
   std::size_t bitsHeight = 0;
